@@ -1,0 +1,4 @@
+# Markup reading needs no display; layout and pixels run on the offscreen platform.
+quivlane_add_test(HtmlParseTests
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/HtmlParseTest.cpp
+    LIBS quivlane_tooltip_html)
