@@ -1,0 +1,59 @@
+#include "config/ConfigSkeleton.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <string_view>
+
+#include "config/ConfigFile.h"
+
+namespace quivlane {
+
+std::string ConfigSkeleton::Text() {
+    std::string text =
+        "<?xml version='1.0'?>"
+        "<XMLConfigSettings><PARAMETRES><SON></SON><AUTOSTART></AUTOSTART>"
+        "<BOUTONQUITTER></BOUTONQUITTER><TOOLTIPS></TOOLTIPS><AUTOHIDE></AUTOHIDE>"
+        "<HORLOGE></HORLOGE></PARAMETRES>";
+    for (int n = 1; n <= config::kButtonCount; ++n) {
+        const std::string open = "<" + ButtonSection(n) + ">";
+        text += open;
+        text += "<TEXTE></TEXTE><LIEN></LIEN><COMMENTAIRE></COMMENTAIRE>";
+        text += "</" + open.substr(1);
+    }
+    text += "</XMLConfigSettings>";
+    return text;
+}
+
+bool ConfigSkeleton::Write(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
+    if (fd < 0) {
+        return false;
+    }
+    const std::string text = Text();
+    std::string_view rest = text;
+    bool ok = true;
+    while (ok && !rest.empty()) {
+        const ssize_t written = ::write(fd, rest.data(), rest.size());
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        ok = written > 0;
+        if (ok) {
+            rest.remove_prefix(static_cast<std::size_t>(written));
+        }
+    }
+    ok = ::close(fd) == 0 && ok;
+    if (!ok) {
+        // A half skeleton would read as malformed at every start.
+        ::unlink(path.c_str());
+    }
+    return ok;
+}
+
+bool WriteSkeleton(const std::string& path) {
+    return ConfigSkeleton::Write(path);
+}
+
+}  // namespace quivlane

@@ -1,0 +1,318 @@
+#include "config/XmlSettingsStore.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdint>
+#include <pugixml.hpp>
+#include <utility>
+
+#include "config/TextEncoding.h"
+
+namespace quivlane {
+
+namespace {
+
+// Comments, processing instructions and a DOCTYPE survive a save; the declaration is dropped
+// because the saved file is UTF-8 whatever the old one declared. A lone blank text is kept so
+// that a label of spaces reads back as written.
+constexpr unsigned int kParseFlags = pugi::parse_default | pugi::parse_ws_pcdata_single |
+                                     pugi::parse_comments | pugi::parse_pi | pugi::parse_doctype;
+// Without a declaration node pugixml writes <?xml version="1.0"?> itself.
+constexpr unsigned int kFormatFlags = pugi::format_indent;
+
+class StringWriter final : public pugi::xml_writer {
+  public:
+    void write(const void* data, std::size_t size) override {
+        text.append(static_cast<const char*>(data), size);
+    }
+    std::string text;
+};
+
+// Reads the file only if it may also be written: a read-only file is treated like a missing
+// one. The bits are checked as well as the open, because root opens anything for writing.
+bool ReadWritableFile(const std::string& path, std::string& contents) {
+    if (path.empty()) {
+        return false;
+    }
+    const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0) {
+        return false;
+    }
+    struct stat info {};
+    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
+              (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
+    if (ok) {
+        contents.clear();
+        char buffer[16384];
+        for (;;) {
+            const ssize_t got = ::read(fd, buffer, sizeof buffer);
+            if (got < 0 && errno == EINTR) {
+                continue;
+            }
+            if (got < 0) {
+                ok = false;
+                break;
+            }
+            if (got == 0) {
+                break;
+            }
+            contents.append(buffer, static_cast<std::size_t>(got));
+        }
+    }
+    ::close(fd);
+    return ok;
+}
+
+bool StartsWith(std::string_view text, std::string_view prefix) {
+    return text.substr(0, prefix.size()) == prefix;
+}
+
+// Brings the bytes to UTF-8 for the parser. Byte-order marks and UTF-16/32 are left to
+// pugixml's detection; the 8-bit encodings a hand-made file may declare are converted here
+// (pugixml knows Latin-1 only when told and has no Windows-1252). A file that is not valid
+// UTF-8 and declares nothing else was most likely saved by a Windows editor in its code page.
+pugi::xml_encoding PrepareForParsing(std::string& text) {
+    if (StartsWith(text, "\xEF\xBB\xBF")) {
+        text.erase(0, 3);
+    } else if (StartsWith(text, "\xFE\xFF") || StartsWith(text, "\xFF\xFE") ||
+               StartsWith(text, std::string_view("\0\0", 2)) ||
+               StartsWith(text, std::string_view("<\0", 2)) ||
+               StartsWith(text, std::string_view("\0<", 2))) {
+        return pugi::encoding_auto;
+    }
+    const std::string declared = TextEncoding::DeclaredEncoding(text);
+    if (declared == "windows-1252" || declared == "cp1252" || declared == "x-cp1252") {
+        text = TextEncoding::Windows1252ToUtf8(text);
+    } else if (declared == "iso-8859-1" || declared == "iso8859-1" || declared == "iso_8859-1" ||
+               declared == "latin1" || declared == "latin-1" || declared == "l1") {
+        text = TextEncoding::Latin1ToUtf8(text);
+    } else if ((declared.empty() || declared == "utf-8" || declared == "utf8" ||
+                declared == "us-ascii") &&
+               !TextEncoding::IsValidUtf8(text)) {
+        text = TextEncoding::Windows1252ToUtf8(text);
+    }
+    return pugi::encoding_utf8;
+}
+
+// What the DOM's text property gives: every text below the element, in document order.
+void AppendText(const pugi::xml_node& node, std::string& out) {
+    for (const pugi::xml_node& child : node.children()) {
+        if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata) {
+            out += child.value();
+        } else if (child.type() == pugi::node_element) {
+            AppendText(child, out);
+        }
+    }
+}
+
+bool IsNameStartChar(char32_t c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || c == ':' ||
+           (c >= 0xC0 && c <= 0xD6) || (c >= 0xD8 && c <= 0xF6) || (c >= 0xF8 && c <= 0x2FF) ||
+           (c >= 0x370 && c <= 0x37D) || (c >= 0x37F && c <= 0x1FFF) ||
+           (c >= 0x200C && c <= 0x200D) || (c >= 0x2070 && c <= 0x218F) ||
+           (c >= 0x2C00 && c <= 0x2FEF) || (c >= 0x3001 && c <= 0xD7FF) ||
+           (c >= 0xF900 && c <= 0xFDCF) || (c >= 0xFDF0 && c <= 0xFFFD) ||
+           (c >= 0x10000 && c <= 0xEFFFF);
+}
+
+bool IsNameChar(char32_t c) {
+    return IsNameStartChar(c) || c == '-' || c == '.' || (c >= '0' && c <= '9') || c == 0xB7 ||
+           (c >= 0x300 && c <= 0x36F) || (c >= 0x203F && c <= 0x2040);
+}
+
+// Decodes valid UTF-8 (checked by the caller) one code point at a time.
+char32_t NextCodePoint(std::string_view text, std::size_t& i) {
+    const auto lead = static_cast<std::uint8_t>(text[i++]);
+    if (lead < 0x80) {
+        return lead;
+    }
+    const int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : 1;
+    char32_t c = lead & (0x3F >> extra);
+    for (int k = 0; k < extra; ++k) {
+        c = (c << 6) | (static_cast<std::uint8_t>(text[i++]) & 0x3F);
+    }
+    return c;
+}
+
+// pugixml writes any name it is given; an invalid one would leave a file nobody can parse.
+bool IsXmlName(std::string_view name) {
+    if (name.empty() || !TextEncoding::IsValidUtf8(name)) {
+        return false;
+    }
+    std::size_t i = 0;
+    if (!IsNameStartChar(NextCodePoint(name, i))) {
+        return false;
+    }
+    while (i < name.size()) {
+        if (!IsNameChar(NextCodePoint(name, i))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Text that XML 1.0 can carry; anything else would be saved into a file that no longer parses.
+bool IsXmlText(std::string_view text) {
+    if (!TextEncoding::IsValidUtf8(text)) {
+        return false;
+    }
+    for (std::size_t i = 0; i < text.size();) {
+        const char32_t c = NextCodePoint(text, i);
+        if ((c < 0x20 && c != '\t' && c != '\n' && c != '\r') || c == 0xFFFE || c == 0xFFFF) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+XmlSettingsStore::XmlSettingsStore(MessageBoxes& messageBoxes)
+    : XmlSettingsStore(messageBoxes, AtomicFileWriter()) {}
+
+XmlSettingsStore::XmlSettingsStore(MessageBoxes& messageBoxes, AtomicFileWriter writer)
+    : messageBoxes_(messageBoxes), writer_(std::move(writer)) {}
+
+XmlSettingsStore::~XmlSettingsStore() = default;
+
+void XmlSettingsStore::SetPath(const std::string& path) {
+    path_ = path;
+}
+
+std::vector<std::string> XmlSettingsStore::SplitPath(const std::string& section,
+                                                     const std::string& key) {
+    std::string joined = section + "\\" + key;
+    for (char& c : joined) {
+        if (c == ' ') {
+            c = '_';
+        }
+    }
+    while (!joined.empty() && joined.back() == '\\') {
+        joined.pop_back();
+    }
+    std::vector<std::string> components;
+    std::size_t begin = 0;
+    for (;;) {
+        const auto slash = joined.find('\\', begin);
+        components.push_back(joined.substr(begin, slash - begin));
+        if (slash == std::string::npos) {
+            break;
+        }
+        begin = slash + 1;
+    }
+    return components;
+}
+
+void XmlSettingsStore::ReleaseDocument() {
+    document_.reset();
+}
+
+bool XmlSettingsStore::LoadDocument() {
+    ReleaseDocument();
+    document_ = std::make_unique<pugi::xml_document>();
+
+    std::string text;
+    if (!ReadWritableFile(path_, text)) {
+        text = kEmptyDocument;
+    }
+    const pugi::xml_encoding encoding = PrepareForParsing(text);
+    const pugi::xml_parse_result result =
+        document_->load_buffer(text.data(), text.size(), kParseFlags, encoding);
+    if (result) {
+        return true;
+    }
+    const std::string reason = result.description();
+    ReleaseDocument();
+    if (!reason.empty()) {
+        messageBoxes_.Show(reason, kMalformedCaption, MessageIcon::None);
+    }
+    return false;
+}
+
+pugi::xml_node XmlSettingsStore::FindElement(pugi::xml_node start,
+                                             const std::vector<std::string>& components,
+                                             bool create) {
+    pugi::xml_node current = start;
+    for (const std::string& component : components) {
+        pugi::xml_node found;
+        // An empty component never matches; names are compared literally, never evaluated as
+        // a query.
+        if (!component.empty()) {
+            for (pugi::xml_node child = current.first_child(); child;
+                 child = child.next_sibling()) {
+                if (child.type() == pugi::node_element && component == child.name()) {
+                    found = child;
+                    break;
+                }
+            }
+        }
+        if (found) {
+            current = found;
+            continue;
+        }
+        if (!create) {
+            return {};
+        }
+        if (!IsXmlName(component)) {
+            continue;  // cannot be created: the next component goes below the same node
+        }
+        pugi::xml_node appended = current.append_child(component.c_str());
+        if (!appended) {
+            continue;
+        }
+        current = appended;
+    }
+    return current;
+}
+
+bool XmlSettingsStore::SaveDocument() {
+    StringWriter out;
+    document_->save(out, "\t", kFormatFlags, pugi::encoding_utf8);
+    return writer_.Replace(path_, out.text);
+}
+
+std::string XmlSettingsStore::GetValue(const std::string& section, const std::string& key,
+                                       const std::string& defaultValue) {
+    std::string result = defaultValue;
+    const std::vector<std::string> components = SplitPath(section, key);
+    if (!LoadDocument()) {
+        return result;
+    }
+    const pugi::xml_node root = document_->document_element();
+    if (root) {
+        const pugi::xml_node element = FindElement(root, components, false);
+        if (element) {
+            result.clear();
+            AppendText(element, result);
+        }
+    }
+    ReleaseDocument();
+    return result;
+}
+
+int XmlSettingsStore::SetValue(const std::string& section, const std::string& key,
+                               const std::string& value) {
+    const std::vector<std::string> components = SplitPath(section, key);
+    if (!LoadDocument()) {
+        return kNotLoaded;
+    }
+    int code = kOk;
+    const pugi::xml_node root = document_->document_element();
+    pugi::xml_node element = root ? FindElement(root, components, true) : pugi::xml_node();
+    if (!element || element == root) {
+        code = kNoElement;
+    } else if (!IsXmlText(value) || !element.remove_children() ||
+               (!value.empty() &&
+                !element.append_child(pugi::node_pcdata).set_value(value.c_str()))) {
+        code = kTextFailed;
+    } else if (!SaveDocument()) {
+        code = kSaveFailed;
+    }
+    ReleaseDocument();
+    return code;
+}
+
+}  // namespace quivlane
