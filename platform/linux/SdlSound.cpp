@@ -1,0 +1,168 @@
+#include "platform/linux/SdlSound.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstring>
+#include <memory>
+#include <numbers>
+#include <thread>
+
+namespace quivlane {
+
+namespace {
+
+constexpr double kToneLevel = 0.25 * 32767.0;
+
+struct WavFree {
+    void operator()(Uint8* buffer) const { SDL_FreeWAV(buffer); }
+};
+
+// Appends a faded sine tone to `out` (interleaved, every channel alike).
+void AppendTone(std::vector<std::int16_t>& out, double frequencyHz, int durationMs, double level,
+                bool ring) {
+    const long frames = static_cast<long>(SdlSound::kFrequency) * durationMs / 1000;
+    // A few milliseconds of ramp keep the start and end from clicking.
+    const long fade =
+        std::max(1L, std::min(static_cast<long>(SdlSound::kFrequency) * 5 / 1000, frames / 4));
+    out.reserve(out.size() + static_cast<std::size_t>(frames) * SdlSound::kChannels);
+    for (long i = 0; i < frames; ++i) {
+        double envelope = 1.0;
+        if (i < fade) {
+            envelope = static_cast<double>(i) / static_cast<double>(fade);
+        } else if (i >= frames - fade) {
+            envelope = static_cast<double>(frames - 1 - i) / static_cast<double>(fade);
+        }
+        if (ring) {
+            envelope *= std::exp(-3.0 * static_cast<double>(i) / static_cast<double>(frames));
+        }
+        double phase = 2.0 * std::numbers::pi * frequencyHz * static_cast<double>(i) /
+                       static_cast<double>(SdlSound::kFrequency);
+        auto sample = static_cast<std::int16_t>(std::lround(level * envelope * std::sin(phase)));
+        for (int c = 0; c < SdlSound::kChannels; ++c) {
+            out.push_back(sample);
+        }
+    }
+}
+
+}  // namespace
+
+SdlSound::SdlSound() {
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        return;
+    }
+    subsystemUp_ = true;
+    SDL_AudioSpec want{};
+    want.freq = kFrequency;
+    want.format = AUDIO_S16SYS;
+    want.channels = kChannels;
+    want.samples = 512;
+    want.callback = nullptr;  // queued audio: clearing the queue is how a newer sound cuts in
+    SDL_AudioSpec have{};
+    // No changes allowed: SDL converts for the hardware, so our format is fixed.
+    device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
+    if (device_ != 0) {
+        SDL_PauseAudioDevice(device_, 0);
+    }
+}
+
+SdlSound::~SdlSound() {
+    if (device_ != 0) {
+        SDL_CloseAudioDevice(device_);
+    }
+    if (subsystemUp_) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    }
+}
+
+std::size_t SdlSound::PendingBytes() const {
+    return device_ != 0 ? SDL_GetQueuedAudioSize(device_) : 0;
+}
+
+void SdlSound::Replace(const void* data, std::size_t bytes) {
+    if (device_ == 0) {
+        return;
+    }
+    // Under the device lock the audio thread cannot take a piece of the old sound between
+    // the clear and the queue.
+    SDL_LockAudioDevice(device_);
+    SDL_ClearQueuedAudio(device_);
+    if (bytes > 0) {
+        SDL_QueueAudio(device_, data, static_cast<Uint32>(bytes));
+    }
+    SDL_UnlockAudioDevice(device_);
+}
+
+std::vector<std::int16_t> SdlSound::MakeTone(int frequencyHz, int durationMs) {
+    std::vector<std::int16_t> samples;
+    if (frequencyHz > 0 && durationMs > 0) {
+        AppendTone(samples, frequencyHz, durationMs, kToneLevel, false);
+    }
+    return samples;
+}
+
+std::vector<std::int16_t> SdlSound::MakeChime() {
+    // Two falling, ringing notes: plainly "something", and not mistaken for a beep.
+    std::vector<std::int16_t> samples;
+    AppendTone(samples, 1318.5, 140, kToneLevel, true);
+    AppendTone(samples, 987.8, 260, kToneLevel, true);
+    return samples;
+}
+
+void SdlSound::Beep(int frequencyHz, int durationMs) {
+    if (durationMs <= 0) {
+        return;
+    }
+    auto start = std::chrono::steady_clock::now();
+    std::vector<std::int16_t> tone = MakeTone(frequencyHz, durationMs);
+    Replace(tone.data(), tone.size() * sizeof(std::int16_t));
+    std::this_thread::sleep_until(start + std::chrono::milliseconds(durationMs));
+    // The device may have started late; let the queue run dry, but never hang on a
+    // device that stopped taking data.
+    auto limit = std::chrono::steady_clock::now() + std::chrono::milliseconds(250);
+    while (PendingBytes() > 0 && std::chrono::steady_clock::now() < limit) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+}
+
+bool SdlSound::PlayWaveAsync(const std::string& path) {
+    SDL_AudioSpec spec{};
+    Uint8* raw = nullptr;
+    Uint32 length = 0;
+    std::unique_ptr<Uint8, WavFree> wav;
+    if (!path.empty() && SDL_LoadWAV(path.c_str(), &spec, &raw, &length) != nullptr) {
+        wav.reset(raw);
+    }
+    SDL_AudioCVT cvt{};
+    // Beyond what SDL's converter can index; no alarm sound is anywhere near this.
+    constexpr Uint32 kLargest = 1u << 28;
+    if (!wav || length > kLargest ||
+        SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_S16SYS, kChannels,
+                          kFrequency) < 0) {
+        std::vector<std::int16_t> chime = MakeChime();
+        Replace(chime.data(), chime.size() * sizeof(std::int16_t));
+        return false;
+    }
+    std::vector<Uint8> converted(static_cast<std::size_t>(length) *
+                                 static_cast<std::size_t>(std::max(1, cvt.len_mult)));
+    std::memcpy(converted.data(), wav.get(), length);
+    std::size_t bytes = length;
+    if (cvt.needed != 0) {
+        cvt.buf = converted.data();
+        cvt.len = static_cast<int>(length);
+        if (SDL_ConvertAudio(&cvt) != 0) {
+            std::vector<std::int16_t> chime = MakeChime();
+            Replace(chime.data(), chime.size() * sizeof(std::int16_t));
+            return false;
+        }
+        bytes = static_cast<std::size_t>(cvt.len_cvt);
+    }
+    // A whole number of frames, whatever the file claimed.
+    bytes -= bytes % (sizeof(std::int16_t) * kChannels);
+    Replace(converted.data(), bytes);
+    return device_ != 0;
+}
+
+}  // namespace quivlane

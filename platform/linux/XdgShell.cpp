@@ -1,0 +1,91 @@
+#include "platform/linux/XdgShell.h"
+
+#include <utility>
+
+#include "platform/linux/CommandLookup.h"
+#include "platform/linux/PosixProcessStarter.h"
+
+namespace quivlane {
+
+XdgShell::XdgShell()
+    : ownStarter_(std::make_unique<PosixProcessStarter>()),
+      starter_(*ownStarter_),
+      programFolder_(CommandLookup::ProgramFolder()) {}
+
+XdgShell::XdgShell(ProcessStarter& starter, std::string programFolder)
+    : starter_(starter),
+      programFolder_(programFolder.empty() ? CommandLookup::ProgramFolder()
+                                           : std::move(programFolder)) {}
+
+XdgShell::~XdgShell() = default;
+
+bool XdgShell::Open(const std::string& target) {
+    if (target.empty()) {
+        return false;
+    }
+    // A program is started, as the shell's "open" does on the host it came from.
+    if (CommandLookup::IsExecutableFile(target)) {
+        return starter_.StartDetached({target}, {});
+    }
+    std::string opener = CommandLookup::FindOnPath("xdg-open");
+    if (opener.empty()) {
+        return false;
+    }
+    return starter_.StartDetached({opener, target}, {});
+}
+
+bool XdgShell::OpenInBrowser(const std::string& address) {
+    if (address.empty()) {
+        return false;
+    }
+    for (const char* browser : {"xdg-open", "x-www-browser", "sensible-browser"}) {
+        std::string path = CommandLookup::FindOnPath(browser);
+        if (!path.empty()) {
+            return starter_.StartDetached({path, address}, {});
+        }
+    }
+    return false;
+}
+
+bool XdgShell::Start(const std::string& program, const std::string& parameters) {
+    Resolved resolved = Resolve(HostCommands::Candidates(program, parameters));
+    if (resolved.argv.empty()) {
+        return false;
+    }
+    return starter_.StartDetached(resolved.argv, resolved.workingDirectory);
+}
+
+XdgShell::Resolved XdgShell::Resolve(const std::vector<HostCommand>& candidates) const {
+    for (const HostCommand& command : candidates) {
+        if (command.argv.empty()) {
+            continue;
+        }
+        std::string path;
+        if (command.besideProgram) {
+            if (!programFolder_.empty()) {
+                std::string beside = programFolder_ + "/" + command.argv.front();
+                if (CommandLookup::IsExecutableFile(beside)) {
+                    path = beside;
+                }
+            }
+        } else {
+            path = CommandLookup::FindOnPath(command.argv.front());
+        }
+        if (path.empty()) {
+            continue;
+        }
+        bool allThere = true;
+        for (const std::string& need : command.needs) {
+            allThere = allThere && !CommandLookup::FindOnPath(need).empty();
+        }
+        if (!allThere) {
+            continue;
+        }
+        Resolved resolved{command.argv, command.workingDirectory};
+        resolved.argv.front() = path;
+        return resolved;
+    }
+    return {};
+}
+
+}  // namespace quivlane
