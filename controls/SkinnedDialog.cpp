@@ -1,0 +1,134 @@
+#include "controls/SkinnedDialog.h"
+#include <algorithm>
+
+#include <QBitmap>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRegion>
+#include <QString>
+#include <QWindow>
+
+#include "controls/DialogUnits.h"
+
+namespace quivlane {
+
+SkinnedDialog::SkinnedDialog(QWidget* parent) : QDialog(parent) {}
+
+SkinnedDialog::~SkinnedDialog() = default;
+
+bool SkinnedDialog::SetBackgroundFromResource(const std::string& resourcePath) {
+    return AdoptBackground(QImage(QString::fromStdString(resourcePath)));
+}
+
+bool SkinnedDialog::SetBackgroundFromFile(const std::string& path) {
+    return AdoptBackground(QImage(QString::fromStdString(path)));
+}
+
+bool SkinnedDialog::AdoptBackground(QImage picture) {
+    background_ = QImage();
+    if (!picture.isNull() && picture.width() > 0 && picture.height() > 0) {
+        background_ = picture.convertToFormat(QImage::Format_RGB32);
+    }
+    // A new picture brings a new outline.
+    if (colourKey_) {
+        ApplyColourKeyMask();
+    }
+    update();
+    return !background_.isNull();
+}
+
+bool SkinnedDialog::SetWindowAlpha(int alpha) {
+    colourKey_.reset();
+    clearMask();
+    if (alpha >= 255) {
+        setWindowOpacity(1.0);
+        // Switching the effect off leaves stale pixels behind on some window systems.
+        update();
+        for (QWidget* child : findChildren<QWidget*>()) {
+            child->update();
+        }
+    } else {
+        setWindowOpacity(std::max(alpha, 0) / 255.0);
+    }
+    return true;
+}
+
+bool SkinnedDialog::SetColourKey(const QColor& colour) {
+    setWindowOpacity(1.0);
+    colourKey_ = colour;
+    ApplyColourKeyMask();
+    return true;
+}
+
+void SkinnedDialog::ApplyColourKeyMask() {
+    if (!colourKey_ || background_.isNull()) {
+        clearMask();
+        return;
+    }
+    const QImage keyed = background_.createMaskFromColor(colourKey_->rgb(), Qt::MaskOutColor);
+    QRegion shape(QBitmap::fromImage(keyed));
+    // The window may be larger than its picture; what lies beyond the picture stays visible.
+    const QRect window(QPoint(0, 0), size().expandedTo(background_.size()));
+    shape += QRegion(window).subtracted(QRegion(background_.rect()));
+    setMask(shape);
+}
+
+QRect SkinnedDialog::DialogUnitsToPixels(int x, int y, int width, int height) {
+    return {DialogUnits::ToPixelsX(x), DialogUnits::ToPixelsY(y), DialogUnits::ToPixelsX(width),
+            DialogUnits::ToPixelsY(height)};
+}
+
+void SkinnedDialog::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    if (background_.isNull()) {
+        return;
+    }
+    QPainter painter(this);
+    painter.setClipRect(rect());
+    painter.drawImage(QPoint(0, 0), background_);
+}
+
+void SkinnedDialog::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    if (!background_.isNull()) {
+        if (colourKey_) {
+            ApplyColourKeyMask();
+        }
+        update();
+    }
+}
+
+void SkinnedDialog::mousePressEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    if (!moveByBackground_ || event->button() != Qt::LeftButton || childAt(at) != nullptr) {
+        QDialog::mousePressEvent(event);
+        return;
+    }
+    QWindow* handle = window()->windowHandle();
+    if (handle != nullptr && handle->startSystemMove()) {
+        event->accept();
+        return;
+    }
+    dragOffset_ = event->globalPosition().toPoint() - window()->frameGeometry().topLeft();
+    event->accept();
+}
+
+void SkinnedDialog::mouseMoveEvent(QMouseEvent* event) {
+    if (dragOffset_ && (event->buttons() & Qt::LeftButton)) {
+        window()->move(event->globalPosition().toPoint() - *dragOffset_);
+        event->accept();
+        return;
+    }
+    QDialog::mouseMoveEvent(event);
+}
+
+void SkinnedDialog::mouseReleaseEvent(QMouseEvent* event) {
+    if (dragOffset_ && event->button() == Qt::LeftButton) {
+        dragOffset_.reset();
+        event->accept();
+        return;
+    }
+    QDialog::mouseReleaseEvent(event);
+}
+
+}  // namespace quivlane

@@ -1,0 +1,43 @@
+// Writes the built-in pictures as PNG files into the folder given on the command line.
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <QString>
+#include <cstdio>
+#include <utility>
+#include <vector>
+
+#include "resources/Artwork.h"
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    if (!QDir().mkpath(out.path())) {
+        std::fprintf(stderr, "cannot create %s\n", argv[1]);
+        return 1;
+    }
+    using quivlane::Artwork;
+    const std::vector<std::pair<const char*, QImage>> pictures = {
+        {"bar.png", Artwork::Bar()},
+        {"alarm.png", Artwork::AlarmDialog()},
+        {"url.png", Artwork::UrlDialog()},
+        {"editor.png", Artwork::Editor()},
+        {"lights.png", Artwork::Lights()},
+        {"matrix0.png", Artwork::MatrixSheet(0)},
+        {"matrix1.png", Artwork::MatrixSheet(1)},
+        {"matrix2.png", Artwork::MatrixSheet(2)},
+        {"icon.png", Artwork::Icon()},
+    };
+    for (const auto& [name, image] : pictures) {
+        const QString path = out.filePath(QString::fromLatin1(name));
+        if (image.isNull() || !image.save(path, "PNG")) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            return 1;
+        }
+    }
+    return 0;
+}
