@@ -17,9 +17,11 @@ namespace {
 
 // Comments, processing instructions and a DOCTYPE survive a save; the declaration is dropped
 // because the saved file is UTF-8 whatever the old one declared. A lone blank text is kept so
-// that a label of spaces reads back as written.
-constexpr unsigned int kParseFlags = pugi::parse_default | pugi::parse_ws_pcdata_single |
-                                     pugi::parse_comments | pugi::parse_pi | pugi::parse_doctype;
+// that a label of spaces reads back as written, and line ends are left alone because pugixml
+// writes a carriage return unescaped: a comment typed with CR LF must read back with them.
+constexpr unsigned int kParseFlags = (pugi::parse_default & ~pugi::parse_eol) |
+                                     pugi::parse_ws_pcdata_single | pugi::parse_comments |
+                                     pugi::parse_pi | pugi::parse_doctype;
 // Without a declaration node pugixml writes <?xml version="1.0"?> itself.
 constexpr unsigned int kFormatFlags = pugi::format_indent;
 
@@ -184,7 +186,13 @@ void XmlSettingsStore::SetPath(const std::string& path) {
 
 std::vector<std::string> XmlSettingsStore::SplitPath(const std::string& section,
                                                      const std::string& key) {
-    std::string joined = section + "\\" + key;
+    // A section ending in backslashes names the same element as without them; trimming only
+    // the joined string would leave an empty component that never matches.
+    std::string joined = section;
+    while (!joined.empty() && joined.back() == '\\') {
+        joined.pop_back();
+    }
+    joined += "\\" + key;
     for (char& c : joined) {
         if (c == ' ') {
             c = '_';
@@ -236,7 +244,8 @@ pugi::xml_node XmlSettingsStore::FindElement(pugi::xml_node start,
                                              const std::vector<std::string>& components,
                                              bool create) {
     pugi::xml_node current = start;
-    for (const std::string& component : components) {
+    for (std::size_t i = 0; i < components.size(); ++i) {
+        const std::string& component = components[i];
         pugi::xml_node found;
         // An empty component never matches; names are compared literally, never evaluated as
         // a query.
@@ -256,14 +265,19 @@ pugi::xml_node XmlSettingsStore::FindElement(pugi::xml_node start,
         if (!create) {
             return {};
         }
-        if (!IsXmlName(component)) {
-            continue;  // cannot be created: the next component goes below the same node
+        pugi::xml_node appended;
+        if (IsXmlName(component)) {
+            appended = current.append_child(component.c_str());
         }
-        pugi::xml_node appended = current.append_child(component.c_str());
-        if (!appended) {
-            continue;
+        if (appended) {
+            current = appended;
+        } else if (i + 1 == components.size()) {
+            // Falling back to the parent here would replace all of the parent's children
+            // with the value.
+            return {};
         }
-        current = appended;
+        // An inner component that cannot be created is skipped: the next one goes below the
+        // same node.
     }
     return current;
 }
@@ -302,7 +316,7 @@ int XmlSettingsStore::SetValue(const std::string& section, const std::string& ke
     int code = kOk;
     const pugi::xml_node root = document_->document_element();
     pugi::xml_node element = root ? FindElement(root, components, true) : pugi::xml_node();
-    if (!element || element == root) {
+    if (!element) {
         code = kNoElement;
     } else if (!IsXmlText(value) || !element.remove_children() ||
                (!value.empty() &&

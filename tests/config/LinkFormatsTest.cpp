@@ -1,0 +1,46 @@
+#include "config/LinkFormats.h"
+
+#include <gtest/gtest.h>
+
+#include "config/LabelColour.h"
+
+namespace quivlane {
+namespace {
+
+TEST(LinkFormatsTest, AlarmTimeOnlyFromExactTwentyCharacterLinks) {
+    EXPECT_EQ(LinkFormats::AlarmTime("DEFINIR_ALARME?07:30"), "07:30");
+    EXPECT_EQ(LinkFormats::AlarmTime("DEFINIR_ALARME?07;30"), "07;30");
+    EXPECT_EQ(LinkFormats::AlarmTime("DEFINIR_ALARME?7:30"), "");
+    EXPECT_EQ(LinkFormats::AlarmTime("DEFINIR_ALARME?07:300"), "");
+    EXPECT_EQ(LinkFormats::AlarmTime("DEFINIR_ALARME"), "");
+    EXPECT_EQ(LinkFormats::AlarmTime("DEFINIR_ALARMEX07:30"), "");
+    EXPECT_EQ(LinkFormats::AlarmTime("definir_alarme?07:30"), "");
+    EXPECT_EQ(LinkFormats::AlarmTime("LECTEUR_MP3?/musique"), "");
+    EXPECT_EQ(LinkFormats::AlarmTime(""), "");
+    // Characters are counted, not bytes.
+    EXPECT_EQ(LinkFormats::AlarmTime("DEFINIR_ALARME?é7:30"), "é7:30");
+    EXPECT_EQ(LinkFormats::AlarmTime("DEFINIR_ALARME?é:30"), "");
+
+    EXPECT_EQ(LinkFormats::FormatAlarmLink("23:05"), "DEFINIR_ALARME?23:05");
+    EXPECT_EQ(LinkFormats::AlarmTime(LinkFormats::FormatAlarmLink("23:05")), "23:05");
+    EXPECT_EQ(LinkFormats::FormatMp3Link("/home/moi/Musique"), "LECTEUR_MP3?/home/moi/Musique");
+    EXPECT_TRUE(LinkFormats::IsAlarmLink("DEFINIR_ALARME"));
+    EXPECT_TRUE(LinkFormats::IsAlarmLink("DEFINIR_ALARMES et plus"));
+    EXPECT_FALSE(LinkFormats::IsAlarmLink("DEFINIR_ALARM"));
+}
+
+TEST(LabelColourTest, FiveExactNamesEverythingElseBlack) {
+    EXPECT_EQ(LabelColour::FromName("NOIR"), (LabelColour{0, 0, 0}));
+    EXPECT_EQ(LabelColour::FromName("JAUNE"), (LabelColour{168, 163, 30}));
+    EXPECT_EQ(LabelColour::FromName("VERT"), (LabelColour{20, 167, 37}));
+    EXPECT_EQ(LabelColour::FromName("BLEU"), (LabelColour{0, 0, 255}));
+    EXPECT_EQ(LabelColour::FromName("ROUGE"), (LabelColour{255, 0, 0}));
+    EXPECT_EQ(LabelColour::FromName("rouge"), (LabelColour{0, 0, 0}));
+    EXPECT_EQ(LabelColour::FromName("ROUGE "), (LabelColour{0, 0, 0}));
+    EXPECT_TRUE(LabelColour::IsKnownName("JAUNE"));
+    EXPECT_FALSE(LabelColour::IsKnownName("rouge"));
+    EXPECT_FALSE(LabelColour::IsKnownName(""));
+}
+
+}  // namespace
+}  // namespace quivlane
