@@ -50,7 +50,7 @@ std::string RecordName(int index) {
 
 }  // namespace
 
-BarController::BarController(BarView& view, SettingsSource& settings, BarPorts ports)
+BarController::BarController(BarView& view, SettingsStore& settings, BarPorts ports)
     : view_(view), settings_(settings), ports_(ports) {}
 
 void BarController::StartUp(const std::string& configPath) {

@@ -3,13 +3,14 @@
 #include <array>
 #include <string>
 
+#include "config/ButtonSlot.h"
+#include "config/SettingsStore.h"
 #include "launcher/AlarmSlot.h"
 #include "launcher/BarPorts.h"
 #include "launcher/BarSeams.h"
 #include "launcher/BarView.h"
 #include "launcher/PlayerState.h"
 #include "launcher/Rgb.h"
-#include "launcher/SettingsSource.h"
 
 namespace quivlane {
 
@@ -31,14 +32,7 @@ class BarController {
 
     enum class AutoHideState { Shown = 0, Armed = 1, Faded = 2 };
 
-    struct ButtonSlot {
-        std::string label;
-        std::string link;
-        std::string colourName;
-        std::string comment;
-    };
-
-    BarController(BarView& view, SettingsSource& settings, BarPorts ports);
+    BarController(BarView& view, SettingsStore& settings, BarPorts ports);
 
     void SetSeams(const BarSeams& seams) { seams_ = seams; }
 
@@ -93,7 +87,7 @@ class BarController {
     void ReleaseTray();
 
     BarView& view_;
-    SettingsSource& settings_;
+    SettingsStore& settings_;
     BarPorts ports_;
     BarSeams seams_;
 

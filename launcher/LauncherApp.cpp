@@ -1,0 +1,67 @@
+#include "launcher/LauncherApp.h"
+
+#include <QEvent>
+#include <QTimer>
+#include <cstdio>
+
+#include "config/XmlSettingsStore.h"
+#include "launcher/LauncherBar.h"
+#include "platform/linux/SdlSound.h"
+#include "platform/linux/SystemClock.h"
+#include "platform/linux/SystemdPower.h"
+#include "platform/linux/XdgShell.h"
+#include "platform/qt/QtMessageBoxes.h"
+
+namespace quivlane {
+
+namespace {
+
+// Measuring seam for the start-up benchmark: with QUIVLANE_EXIT_AFTER_SHOW=1 the bar prints
+// a marker at its first paint and ends at once, without the farewell.
+class ExitAfterFirstPaint final : public QObject {
+  public:
+    explicit ExitAfterFirstPaint(LauncherBar& bar) : bar_(bar) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == &bar_ && event->type() == QEvent::Paint && !done_) {
+            done_ = true;
+            std::puts("quivlane: shown");
+            std::fflush(stdout);
+            QTimer::singleShot(0, &bar_, [this] { bar_.done(QDialog::Accepted); });
+        }
+        return false;
+    }
+
+  private:
+    LauncherBar& bar_;
+    bool done_ = false;
+};
+
+}  // namespace
+
+void LauncherApp::ChooseWindowSystem() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY")) {
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    }
+}
+
+int LauncherApp::Run(const std::string& programPath) {
+    SystemClock clock;
+    XdgShell shell;
+    SdlSound sound;
+    SystemdPower power;
+    QtMessageBoxes messageBoxes;
+    XmlSettingsStore store(messageBoxes);
+
+    LauncherBar bar(BarPorts{clock, shell, sound, power, messageBoxes}, store, programPath);
+    ExitAfterFirstPaint measuring(bar);
+    if (qEnvironmentVariable("QUIVLANE_EXIT_AFTER_SHOW") == QStringLiteral("1")) {
+        bar.installEventFilter(&measuring);
+    }
+    bar.Start();
+    bar.exec();
+    return 0;
+}
+
+}  // namespace quivlane

@@ -1,0 +1,10 @@
+#include <QApplication>
+
+#include "launcher/LauncherApp.h"
+
+int main(int argc, char* argv[]) {
+    quivlane::LauncherApp::ChooseWindowSystem();
+    QApplication application(argc, argv);
+    quivlane::LauncherApp launcher;
+    return launcher.Run(QCoreApplication::applicationFilePath().toStdString());
+}

@@ -1,0 +1,9 @@
+# The bar's rules, driven through fakes without any display.
+quivlane_add_test(LauncherBarCoreTest
+    SOURCES
+        ${CMAKE_CURRENT_LIST_DIR}/BarFakes.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/BarStartUpTest.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/BarKeywordTableTest.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/ClickTest.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/TickTest.cpp
+    LIBS quivlane_launcher_core)
