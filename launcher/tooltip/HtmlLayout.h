@@ -1,0 +1,114 @@
+#pragma once
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "launcher/tooltip/DrawManager.h"
+#include "launcher/tooltip/HtmlToken.h"
+#include "launcher/tooltip/LengthContext.h"
+#include "launcher/tooltip/TextStyle.h"
+
+namespace quivlane {
+
+class HtmlDrawer;
+
+// One pass over the drawer's working text: measuring (records lines, tables, animations)
+// or drawing (reads them back, paints, records link areas). Both passes run the same code
+// so that they break lines at the same points.
+class HtmlLayout {
+  public:
+    // Without a target this is the measuring pass: it only reads the device's resolution.
+    HtmlLayout(HtmlDrawer& drawer, const QImage& device, QImage* target);
+    HtmlLayout(const HtmlLayout&) = delete;
+    HtmlLayout& operator=(const HtmlLayout&) = delete;
+    ~HtmlLayout();
+
+    // The whole text: style reset, "body" applied, blocks one below the other.
+    QSize Run(std::string_view text, const QRect& rect);
+
+    // Flow blocks and tables one below the other; the widest by the summed heights.
+    QSize LayoutBlocks(std::string_view text, const QRect& rect);
+
+    bool Measuring() const { return measuring_; }
+    HtmlDrawer& Drawer() { return drawer_; }
+    TextStyle& Style() { return style_; }
+    LengthContext Lengths() const { return metrics_.lengths; }
+
+    // Saves the style under a label; PopTo restores the level a depth mark was taken at.
+    void PushStyle(const std::string& label);
+    void PopStyle(const std::string& label);
+    std::size_t StackDepth() const { return stack_.size(); }
+    void PopTo(std::size_t depth);
+    void ApplySheetStyle(std::string_view selector);
+    // Re-creates the font from the style after any change.
+    void StyleChanged();
+
+    // The image for DrawManager work; ends any painting on it first.
+    QImage& Dc();
+    DrawManager& Draw() { return draw_; }
+    int NextTableNumber() { return tableCounter_++; }
+
+  private:
+    struct Metrics {
+        QFont font;
+        std::shared_ptr<QFontMetrics> fm;
+        int ascent = 0;
+        int descent = 0;
+        int height = 0;
+        LengthContext lengths;
+    };
+    struct Level {
+        std::string label;
+        TextStyle style;
+        int linkIndex;
+    };
+    struct Line;
+
+    QSize LayoutFlow(std::string_view text, const QRect& rect);
+    QPainter& Painter();
+    void EndPainter();
+    const Metrics& MetricsFor(const TextStyle& style);
+
+    // Flow steps.
+    void HandleTag(Line& line, const HtmlToken& tag);
+    void ApplyFontTag(const HtmlToken& tag);
+    void OpenLink(const HtmlToken& tag);
+    void PlaceText(Line& line, const QString& text, bool wrap);
+    void EmitRun(Line& line, const QString& text);
+    void PlaceRule(Line& line, const HtmlToken& tag);
+    void PlaceImage(Line& line, const HtmlToken& tag, int code);
+    void PlaceTab(Line& line, int count);
+    void StartLine(Line& line);
+    void EndLine(Line& line, bool wrapped, int count);
+    void RecordLink(const QRect& area);
+
+    HtmlDrawer& drawer_;
+    QImage* target_ = nullptr;  // drawing pass only
+    const QImage& device_;
+    bool measuring_;
+    DrawManager draw_;
+    std::optional<QPainter> painter_;
+
+    TextStyle style_;
+    Metrics metrics_;
+    std::vector<Level> stack_;
+    int linkIndex_ = -1;
+    int linkCounter_ = 0;
+    int tableCounter_ = 0;
+    std::size_t lineCursor_ = 0;
+    std::size_t animationCursor_ = 0;
+    std::map<std::string, Metrics> fonts_;
+};
+
+}  // namespace quivlane
