@@ -7,3 +7,10 @@ quivlane_add_test(LauncherBarCoreTest
         ${CMAKE_CURRENT_LIST_DIR}/ClickTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/TickTest.cpp
     LIBS quivlane_launcher_core)
+
+# The bar's window, offscreen.
+if(TARGET quivlane_launcher)
+    quivlane_add_test(LauncherBarTest QT
+        SOURCES ${CMAKE_CURRENT_LIST_DIR}/LauncherBarTest.cpp
+        LIBS quivlane_launcher quivlane_config)
+endif()

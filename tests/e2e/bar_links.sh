@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Buttons that open a folder and an address: the desktop opener is a stand-in that records
+# what it was asked, and the display then shows the folded, centred caption.
+source "$(dirname "$0")/lib.sh"
+
+start_x
+mkdir -p "$work/Music" "$work/fakebin"
+cat >"$work/fakebin/xdg-open" <<EOS
+#!/bin/sh
+echo "\$*" >>"$work/opened.log"
+EOS
+chmod +x "$work/fakebin/xdg-open"
+export PATH="$work/fakebin:$PATH"
+
+install_bar "<PARAMETRES><SON>NON</SON><HORLOGE>NON</HORLOGE></PARAMETRES>\
+<BOUTON1><TEXTE>Musique</TEXTE><LIEN>$work/Music</LIEN></BOUTON1>\
+<BOUTON2><TEXTE>Café</TEXTE><LIEN>http://example.org/page</LIEN></BOUTON2>\
+<BOUTON3><TEXTE>Cafe</TEXTE><LIEN>notepad.exe</LIEN></BOUTON3>"
+start_bar
+
+x=$((screen_w - 197 - 45))
+y=$((screen_h - 419 - 40))
+display="144x18+$((x + 21))+$((y + 57))"
+
+# click <button column 0|1> <row 0..>: then wait out "Patientez" and the message.
+click() {
+    local bx=$((x + 21 + $1 * 84 + 37))
+    local by=$((y + 102 + 10))
+    xdotool mousemove "$bx" "$by" click 1
+    sleep 3
+}
+
+click 0
+grep -qx "$work/Music" "$work/opened.log" || fail "folder not opened: $(cat "$work/opened.log" 2>/dev/null)"
+click 1
+grep -qx "http://example.org/page" "$work/opened.log" || fail "address not opened"
+shot "$work/cafe.png"
+[ -n "${QUIVLANE_E2E_SHOT:-}" ] && cp "$work/cafe.png" "$QUIVLANE_E2E_SHOT"
+# Centred: 14 cells of 10 pixels inside a 2-pixel frame; "Cafe" fills cells 5 to 8 only.
+lit_all=$(count_colour "$work/cafe.png" "$display" "#64FFFF")
+lit_left=$(count_colour "$work/cafe.png" "50x14+$((x + 23))+$((y + 59))" "#64FFFF")
+lit_right=$(count_colour "$work/cafe.png" "50x14+$((x + 113))+$((y + 59))" "#64FFFF")
+[ "$lit_all" -gt 20 ] || fail "caption not shown ($lit_all)"
+[ "$lit_left" = 0 ] && [ "$lit_right" = 0 ] || fail "caption not centred ($lit_left/$lit_right)"
+# Folded: "Café" looks exactly like "Cafe" (a bare name opens nothing but still shows).
+convert "$work/cafe.png" -crop "$display" +repage "$work/cafe-display.png"
+click 2
+shot "$work/plain.png"
+convert "$work/plain.png" -crop "$display" +repage "$work/plain-display.png"
+diff=$(compare -metric AE "$work/cafe-display.png" "$work/plain-display.png" null: 2>&1 || true)
+[ "$diff" = 0 ] || fail "accented caption differs from the plain one ($diff pixels)"
+[ "$(wc -l <"$work/opened.log")" = 2 ] || fail "a bare name was opened: $(cat "$work/opened.log")"
+echo "bar links: ok"

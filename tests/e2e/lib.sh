@@ -1,0 +1,100 @@
+# Shared by the bar's whole-program tests: a private X server, a copy of the program beside a
+# prepared configuration, and pixel checks on screenshots.
+set -euo pipefail
+
+bin_dir=${QUIVLANE_BIN_DIR:?QUIVLANE_BIN_DIR is not set}
+work=$(mktemp -d)
+xvfb_pid=
+bar_pid=
+screen_w=1024
+screen_h=768
+
+cleanup() {
+    [ -n "$bar_pid" ] && kill "$bar_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    wait 2>/dev/null || true
+    if [ -n "${KEEP_E2E:-}" ]; then echo "kept $work"; else rm -rf "$work"; fi
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+start_x() {
+    local n
+    for n in $(seq 91 160); do
+        if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
+            # -br: a black root, so that cut-away pixels are easy to tell from the skin.
+            Xvfb ":$n" -screen 0 "${screen_w}x${screen_h}x24" -br -nolisten tcp \
+                >"$work/xvfb.log" 2>&1 &
+            xvfb_pid=$!
+            export DISPLAY=":$n"
+            local i
+            for i in $(seq 1 100); do
+                if xdpyinfo >/dev/null 2>&1; then return 0; fi
+                kill -0 "$xvfb_pid" 2>/dev/null || break
+                sleep 0.1
+            done
+            xvfb_pid=
+        fi
+    done
+    fail "no X server could be started"
+}
+
+# install_bar <config xml body>: the program and its Quivlane.xml in the work directory.
+install_bar() {
+    mkdir -p "$work/app"
+    cp "$bin_dir/Quivlane" "$work/app/Quivlane"
+    printf "<?xml version='1.0'?><XMLConfigSettings>%s</XMLConfigSettings>" "$1" \
+        >"$work/app/Quivlane.xml"
+}
+
+start_bar() {
+    unset QT_QPA_PLATFORM
+    export SDL_AUDIODRIVER=dummy
+    (cd "$work/app" && exec ./Quivlane) >"$work/bar.log" 2>&1 &
+    bar_pid=$!
+    local i
+    for i in $(seq 1 100); do
+        window=$(xdotool search --onlyvisible --class Quivlane 2>/dev/null | head -n1 || true)
+        if [ -n "$window" ]; then
+            # Let the first paint land before anyone looks at it.
+            sleep 0.5
+            return 0
+        fi
+        kill -0 "$bar_pid" 2>/dev/null || fail "the bar ended at start: $(cat "$work/bar.log")"
+        sleep 0.1
+    done
+    fail "the bar never showed"
+}
+
+# wait_exit <seconds>: true when the bar's process has ended in time.
+wait_exit() {
+    local i
+    for i in $(seq 1 $(($1 * 10))); do
+        if ! kill -0 "$bar_pid" 2>/dev/null; then
+            wait "$bar_pid" || true
+            bar_pid=
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+
+shot() {
+    import -window root "$1"
+}
+
+# pixel <file> <x> <y>: "r,g,b" of that pixel.
+pixel() {
+    convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
+}
+
+# count_colour <file> <w>x<h>+<x>+<y> <#RRGGBB>: how many pixels of the area have the colour.
+count_colour() {
+    convert "$1" -crop "$2" +repage -fill black +opaque "$3" -fill white -opaque "$3" \
+        -format "%[fx:int(mean*w*h+0.5)]" info:
+}

@@ -1,0 +1,154 @@
+#include "launcher/LauncherBar.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QKeyEvent>
+
+#include "config/XmlSettingsStore.h"
+#include "controls/GradientButton.h"
+#include "controls/IndicatorLight.h"
+#include "controls/MatrixDisplay.h"
+#include "support/FakePorts.h"
+#include "support/TempDir.h"
+
+namespace quivlane::test {
+namespace {
+
+class LauncherBarTest : public ::testing::Test {
+  protected:
+    void WriteConfig(const std::string& parameters, const std::string& buttons) {
+        dir.Write("Quivlane.xml", "<?xml version='1.0'?><XMLConfigSettings><PARAMETRES>" +
+                                      parameters + "</PARAMETRES>" + buttons +
+                                      "</XMLConfigSettings>");
+    }
+    LauncherBar& Bar() {
+        if (!bar) {
+            bar = std::make_unique<LauncherBar>(BarPorts{clock, shell, sound, power, boxes}, store,
+                                                dir.File("Quivlane"));
+            bar->Start();
+        }
+        return *bar;
+    }
+    // Whether any pixel of the widget's rendering has exactly this colour.
+    static bool Shows(QWidget* widget, const QColor& colour) {
+        const QImage image = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (image.pixelColor(x, y) == colour) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    }
+
+    TempDir dir;
+    ManualClock clock;
+    RecordingShell shell;
+    RecordingSound sound;
+    RecordingPower power;
+    ScriptedMessageBoxes boxes;
+    XmlSettingsStore store{boxes};
+    std::unique_ptr<LauncherBar> bar;
+};
+
+TEST_F(LauncherBarTest, LaysOutTheControlsInDialogUnits) {
+    LauncherBar& b = Bar();
+    EXPECT_EQ(b.size(), QSize(197, 419));
+    EXPECT_EQ(b.Button(1000)->geometry(), QRect(21, 102, 74, 23));
+    EXPECT_EQ(b.Button(1001)->geometry(), QRect(105, 102, 74, 23));
+    EXPECT_EQ(b.Button(1004)->geometry(), QRect(21, 156, 74, 23));
+    EXPECT_EQ(b.Button(1018)->geometry(), QRect(21, 348, 74, 23));
+    EXPECT_EQ(b.Button(1)->geometry(), QRect(105, 348, 74, 23));
+    EXPECT_EQ(b.PowerLight()->geometry(), QRect(20, 80, 20, 18));
+    EXPECT_EQ(b.ActionLight()->geometry(), QRect(71, 80, 20, 18));
+    EXPECT_EQ(b.Display()->pos(), QPoint(21, 57));
+    EXPECT_EQ(b.Display()->Columns(), 14);
+    EXPECT_EQ(b.Display()->Rows(), 1);
+    EXPECT_EQ(b.Button(1)->text(), QStringLiteral("Quitter"));
+    EXPECT_TRUE(b.windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_TRUE(b.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_EQ(b.windowFlags() & Qt::WindowType_Mask, Qt::Tool);
+    EXPECT_EQ(LauncherBar::PlacementFor({1920, 1080}, {197, 419}), QPoint(1678, 621));
+}
+
+TEST_F(LauncherBarTest, CaptionsAndColoursComeFromTheFile) {
+    WriteConfig("<BOUTONQUITTER>NON</BOUTONQUITTER>",
+                "<BOUTON1><TEXTE>Musique</TEXTE><COULEURTEXTE>ROUGE</COULEURTEXTE></BOUTON1>"
+                "<BOUTON2><TEXTE>Réveil</TEXTE><LIEN>DEFINIR_ALARME?07:30</LIEN>"
+                "<COULEURTEXTE>BLEU</COULEURTEXTE></BOUTON2>");
+    LauncherBar& b = Bar();
+    b.show();
+    EXPECT_EQ(b.Button(1000)->text(), QStringLiteral("Musique"));
+    EXPECT_EQ(b.Button(1001)->text(), QStringLiteral("ALRM 07:30"));
+    EXPECT_EQ(b.Button(1002)->text(), QStringLiteral("RIEN"));
+    EXPECT_TRUE(Shows(b.Button(1000), QColor(255, 0, 0)));
+    EXPECT_TRUE(Shows(b.Button(1001), QColor(0, 0, 255)));
+    EXPECT_FALSE(Shows(b.Button(1002), QColor(255, 0, 0)));
+    EXPECT_FALSE(b.Button(1)->isVisible());
+    // The display starts with its greeting in the message colours.
+    EXPECT_TRUE(Shows(b.Display(), QColor(100, 255, 255)));
+}
+
+TEST_F(LauncherBarTest, KeysNeverCloseClickOrMoveTheFocus) {
+    WriteConfig("", "<BOUTON1><TEXTE>Site</TEXTE><LIEN>http://example.org/</LIEN></BOUTON1>");
+    LauncherBar& b = Bar();
+    b.show();
+    QApplication::setActiveWindow(&b);
+    b.Display()->setFocus();
+    for (int key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Tab}) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(b.Display(), &press);
+    }
+    EXPECT_TRUE(b.isVisible());
+    EXPECT_EQ(b.result(), QDialog::Rejected);
+    EXPECT_TRUE(shell.requests.empty());
+    EXPECT_EQ(b.Display()->focusPolicy(), Qt::StrongFocus);
+    EXPECT_EQ(b.Button(1000)->focusPolicy(), Qt::NoFocus);
+}
+
+TEST_F(LauncherBarTest, ClickRunsTheLinkAndShowsTheCaption) {
+    WriteConfig("", "<BOUTON1><TEXTE>Café</TEXTE><LIEN>/home/me/Music</LIEN></BOUTON1>");
+    LauncherBar& b = Bar();
+    b.Button(1000)->click();
+    EXPECT_EQ(shell.requests,
+              (std::vector<RecordingShell::Request>{{"open", "/home/me/Music", ""}}));
+    EXPECT_EQ(b.Display()->TextBytes(), "     Cafe     ");
+}
+
+TEST_F(LauncherBarTest, QuitSaysGoodbyeAndCloseReleases) {
+    LauncherBar& b = Bar();
+    b.show();
+    b.Button(1)->click();
+    EXPECT_EQ(b.result(), QDialog::Accepted);
+    EXPECT_EQ(b.Display()->TextBytes(), "  Au revoir !   ");
+    EXPECT_EQ(clock.waits, (std::vector<int>{1000}));
+    EXPECT_EQ(b.PowerLight()->Column(), 1);
+
+    bar.reset();
+    LauncherBar& second = Bar();
+    second.show();
+    second.close();
+    EXPECT_EQ(second.result(), QDialog::Rejected);
+    EXPECT_FALSE(second.isVisible());
+}
+
+TEST_F(LauncherBarTest, FadeAndRestoreGoThroughTheWindow) {
+    WriteConfig("<AUTOHIDE>OUI</AUTOHIDE>", "");
+    LauncherBar& b = Bar();
+    b.show();
+    b.Controller().OnTimer(1);
+    b.Controller().OnTimer(1);
+    EXPECT_EQ(clock.waits, (std::vector<int>{100, 100}));
+    EXPECT_FALSE(b.ColourKey().has_value());
+    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(&b, &move);
+    EXPECT_EQ(b.Controller().FadeState(), BarController::AutoHideState::Shown);
+    EXPECT_EQ(b.ColourKey(), QColor(255, 254, 255));
+}
+
+}  // namespace
+}  // namespace quivlane::test
