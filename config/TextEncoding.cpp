@@ -95,6 +95,22 @@ std::size_t TextEncoding::Utf8Length(std::string_view text) {
     return count;
 }
 
+std::string TextEncoding::ReplaceInvalidUtf8(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = SequenceLength(text, i);
+        if (length == 0) {
+            out += "\xEF\xBF\xBD";
+            ++i;
+        } else {
+            out.append(text.substr(i, length));
+            i += length;
+        }
+    }
+    return out;
+}
+
 std::string TextEncoding::Latin1ToUtf8(std::string_view text) {
     std::string out;
     out.reserve(text.size() + text.size() / 8);

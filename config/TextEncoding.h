@@ -11,6 +11,8 @@ class TextEncoding {
     static bool IsValidUtf8(std::string_view text);
     // Number of code points; each byte of an invalid sequence counts as one.
     static std::size_t Utf8Length(std::string_view text);
+    // Each byte that does not start a valid sequence becomes U+FFFD.
+    static std::string ReplaceInvalidUtf8(std::string_view text);
     static std::string Latin1ToUtf8(std::string_view text);
     // 0x80-0x9F follow the Windows code page; its five unassigned bytes map to the C1 controls
     // of the same value, as Windows itself converts them.

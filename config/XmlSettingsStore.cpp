@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <pugixml.hpp>
@@ -24,6 +25,10 @@ constexpr unsigned int kParseFlags = (pugi::parse_default & ~pugi::parse_eol) |
                                      pugi::parse_pi | pugi::parse_doctype;
 // Without a declaration node pugixml writes <?xml version="1.0"?> itself.
 constexpr unsigned int kFormatFlags = pugi::format_indent;
+// Indentation grows with the square of the depth; a hand-made file nested this deep is saved
+// without it.
+constexpr unsigned int kDeepFormatFlags = pugi::format_raw;
+constexpr int kMaxIndentedDepth = 64;
 
 class StringWriter final : public pugi::xml_writer {
   public:
@@ -74,8 +79,8 @@ bool StartsWith(std::string_view text, std::string_view prefix) {
 
 // Brings the bytes to UTF-8 for the parser. Byte-order marks and UTF-16/32 are left to
 // pugixml's detection; the 8-bit encodings a hand-made file may declare are converted here
-// (pugixml knows Latin-1 only when told and has no Windows-1252). A file that is not valid
-// UTF-8 and declares nothing else was most likely saved by a Windows editor in its code page.
+// (pugixml knows Latin-1 only when told and has no Windows-1252). Any other file that is not
+// valid UTF-8 was most likely saved by a Windows editor in its code page.
 pugi::xml_encoding PrepareForParsing(std::string& text) {
     if (StartsWith(text, "\xEF\xBB\xBF")) {
         text.erase(0, 3);
@@ -91,23 +96,83 @@ pugi::xml_encoding PrepareForParsing(std::string& text) {
     } else if (declared == "iso-8859-1" || declared == "iso8859-1" || declared == "iso_8859-1" ||
                declared == "latin1" || declared == "latin-1" || declared == "l1") {
         text = TextEncoding::Latin1ToUtf8(text);
-    } else if ((declared.empty() || declared == "utf-8" || declared == "utf8" ||
-                declared == "us-ascii") &&
-               !TextEncoding::IsValidUtf8(text)) {
+    } else if (!TextEncoding::IsValidUtf8(text)) {
         text = TextEncoding::Windows1252ToUtf8(text);
     }
     return pugi::encoding_utf8;
 }
 
-// What the DOM's text property gives: every text below the element, in document order.
-void AppendText(const pugi::xml_node& node, std::string& out) {
-    for (const pugi::xml_node& child : node.children()) {
-        if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata) {
-            out += child.value();
-        } else if (child.type() == pugi::node_element) {
-            AppendText(child, out);
+// Iterative, because a hand-made file may nest deeper than the stack allows.
+template <typename Visit>
+void ForEachDescendant(pugi::xml_node root, Visit visit) {
+    pugi::xml_node node = root.first_child();
+    while (node) {
+        visit(node);
+        if (node.first_child()) {
+            node = node.first_child();
+            continue;
         }
+        while (node != root && !node.next_sibling()) {
+            node = node.parent();
+        }
+        if (node == root) {
+            break;
+        }
+        node = node.next_sibling();
     }
+}
+
+int DepthBelow(pugi::xml_node root) {
+    int depth = 0;
+    int deepest = 0;
+    pugi::xml_node node = root.first_child();
+    if (node) {
+        depth = 1;
+    }
+    while (node) {
+        deepest = std::max(deepest, depth);
+        if (node.first_child()) {
+            node = node.first_child();
+            ++depth;
+            continue;
+        }
+        while (node != root && !node.next_sibling()) {
+            node = node.parent();
+            --depth;
+        }
+        if (node == root) {
+            break;
+        }
+        node = node.next_sibling();
+    }
+    return deepest;
+}
+
+// Character references (a lone surrogate) and UTF-16 input can still put byte sequences into
+// the tree that are not UTF-8; saved as they are, the next load would take the whole file for
+// Windows-1252 and garble every accent in it.
+void MakeTreeUtf8(pugi::xml_node root) {
+    ForEachDescendant(root, [](pugi::xml_node node) {
+        if (!TextEncoding::IsValidUtf8(node.value())) {
+            node.set_value(TextEncoding::ReplaceInvalidUtf8(node.value()).c_str());
+        }
+        for (pugi::xml_attribute attribute : node.attributes()) {
+            if (!TextEncoding::IsValidUtf8(attribute.value())) {
+                attribute.set_value(TextEncoding::ReplaceInvalidUtf8(attribute.value()).c_str());
+            }
+        }
+    });
+}
+
+// What the DOM's text property gives: every text below the element, in document order.
+std::string TextOf(pugi::xml_node element) {
+    std::string text;
+    ForEachDescendant(element, [&text](pugi::xml_node node) {
+        if (node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata) {
+            text += node.value();
+        }
+    });
+    return TextEncoding::IsValidUtf8(text) ? text : TextEncoding::ReplaceInvalidUtf8(text);
 }
 
 bool IsNameStartChar(char32_t c) {
@@ -283,8 +348,11 @@ pugi::xml_node XmlSettingsStore::FindElement(pugi::xml_node start,
 }
 
 bool XmlSettingsStore::SaveDocument() {
+    MakeTreeUtf8(*document_);
     StringWriter out;
-    document_->save(out, "\t", kFormatFlags, pugi::encoding_utf8);
+    const unsigned int flags =
+        DepthBelow(*document_) > kMaxIndentedDepth ? kDeepFormatFlags : kFormatFlags;
+    document_->save(out, "\t", flags, pugi::encoding_utf8);
     return writer_.Replace(path_, out.text);
 }
 
@@ -299,8 +367,7 @@ std::string XmlSettingsStore::GetValue(const std::string& section, const std::st
     if (root) {
         const pugi::xml_node element = FindElement(root, components, false);
         if (element) {
-            result.clear();
-            AppendText(element, result);
+            result = TextOf(element);
         }
     }
     ReleaseDocument();

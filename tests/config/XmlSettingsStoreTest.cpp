@@ -205,6 +205,38 @@ TEST_F(XmlSettingsStoreTest, EightBitAndUtf16FilesReadRight) {
     EXPECT_TRUE(boxes.boxes.empty());
 }
 
+TEST_F(XmlSettingsStoreTest, SavedFileIsAlwaysUtf8SoAccentsSurviveTheNextLoad) {
+    // A lone surrogate reference and bytes under an encoding nobody knows: once saved, the file
+    // must still read as UTF-8, not as Windows-1252.
+    const std::string files[] = {
+        "<R><A><B>&#xD800;</B><C>été</C></A></R>",
+        "<?xml version=\"1.0\" encoding=\"x-inconnu\"?><R>\xB0<A><C>\xE9t\xE9</C></A></R>",
+    };
+    for (const std::string& file : files) {
+        dir.Write("Quivlane.xml", file);
+        EXPECT_EQ(store.GetValue("A", "C", "d"), "été");
+        EXPECT_EQ(store.GetValue("A", "B", "d").find("\xED"), std::string::npos);
+        ASSERT_EQ(store.SetValue("A", "D", "où"), 0);
+        EXPECT_EQ(store.GetValue("A", "C", "d"), "été");
+        EXPECT_EQ(store.GetValue("A", "D", "d"), "où");
+    }
+}
+
+TEST_F(XmlSettingsStoreTest, DeeplyNestedFileDoesNotExhaustTheStack) {
+    std::string deep;
+    for (int i = 0; i < 200000; ++i) {
+        deep += "<A>";
+    }
+    deep += "x";
+    for (int i = 0; i < 200000; ++i) {
+        deep += "</A>";
+    }
+    dir.Write("Quivlane.xml", "<R>" + deep + "</R>");
+    EXPECT_EQ(store.GetValue("A", "", "d"), "x");
+    EXPECT_EQ(store.SetValue("B", "C", "y"), 0);
+    EXPECT_EQ(store.GetValue("B", "C", "d"), "y");
+}
+
 TEST_F(XmlSettingsStoreTest, SavingKeepsPermissionsAndSymlink) {
     dir.Write("Quivlane.xml", kDoc);
     ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
