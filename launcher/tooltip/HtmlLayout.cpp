@@ -131,16 +131,29 @@ QSize HtmlLayout::LayoutFlow(std::string_view text, const QRect& rect) {
 }
 
 void HtmlLayout::PushStyle(const std::string& label) {
-    stack_.push_back({label, style_, linkIndex_});
+    stack_.push_back({label, style_, linkIndex_, false});
 }
 
 void HtmlLayout::PopStyle(const std::string& label) {
-    if (stack_.empty() || stack_.back().label != label) {
+    if (stack_.empty()) {
         return;
     }
-    style_ = std::move(stack_.back().style);
-    linkIndex_ = stack_.back().linkIndex;
-    stack_.pop_back();
+    if (stack_.back().label != label) {
+        // Crossed tags: this level keeps its style for now and goes together with the
+        // level above it, so that "<b><i></b></i>" ends both at the closing i.
+        for (auto it = stack_.rbegin(); it != stack_.rend(); ++it) {
+            if (it->label == label && !it->closed) {
+                it->closed = true;
+                break;
+            }
+        }
+        return;
+    }
+    do {
+        style_ = std::move(stack_.back().style);
+        linkIndex_ = stack_.back().linkIndex;
+        stack_.pop_back();
+    } while (!stack_.empty() && stack_.back().closed);
     StyleChanged();
 }
 

@@ -72,6 +72,7 @@ class HtmlLayout {
         std::string label;
         TextStyle style;
         int linkIndex;
+        bool closed;  // its closing tag came while a later level was open
     };
     struct Line;
 
