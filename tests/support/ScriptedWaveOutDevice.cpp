@@ -91,7 +91,7 @@ unsigned ScriptedWaveOutDevice::Write(WaveHeader& header) {
 WaveHeader* ScriptedWaveOutDevice::PopAndMarkLocked(bool heard) {
     WaveHeader* header = queue_.front();
     queue_.pop_front();
-    if (heard) {
+    if (heard && recording_) {
         heard_.append(reinterpret_cast<const char*>(header->data), header->bufferLength);
         lastUser_ = header->user;
     }
@@ -219,6 +219,11 @@ void ScriptedWaveOutDevice::Worker() {
         Report(completed);
         lock.lock();
     }
+}
+
+void ScriptedWaveOutDevice::SetRecording(bool recording) {
+    std::lock_guard lock(mutex_);
+    recording_ = recording;
 }
 
 void ScriptedWaveOutDevice::FailOpenWith(unsigned code) {

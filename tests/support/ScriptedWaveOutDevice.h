@@ -38,6 +38,9 @@ class ScriptedWaveOutDevice final : public WaveOutDevice {
     unsigned Restart() override;
     unsigned Close() override;
 
+    // Off: completed PCM is not kept (long runs in benchmarks).
+    void SetRecording(bool recording);
+
     // Manual mode: completes the oldest queued buffer; false when none is queued.
     bool CompleteNext();
 
@@ -80,6 +83,7 @@ class ScriptedWaveOutDevice final : public WaveOutDevice {
     unsigned closeResult_ = kMmSysErrNoError;
     unsigned prepareResult_ = kMmSysErrNoError;
     unsigned writeResult_ = kMmSysErrNoError;
+    bool recording_ = true;
     std::string heard_;
     int opens_ = 0;
     int closes_ = 0;
