@@ -65,7 +65,7 @@ void SkinnedDialog::ApplyColourKeyMask() {
         clearMask();
         return;
     }
-    const QImage keyed = background_.createMaskFromColor(colourKey_->rgb(), Qt::MaskOutColor);
+    const QImage keyed = background_.createMaskFromColor(colourKey_->rgb(), Qt::MaskInColor);
     QRegion shape(QBitmap::fromImage(keyed));
     // The window may be larger than its picture; what lies beyond the picture stays visible.
     const QRect window(QPoint(0, 0), size().expandedTo(background_.size()));

@@ -101,16 +101,19 @@ QPainterPath Rounded(QRectF rect, double radius) {
     return path;
 }
 
-// A shallow pocket pressed into the metal.
+// A shallow pocket pressed into the metal: shade on the upper-left rim, light on the lower-right.
 void Recess(QPainter& p, QRectF rect, double radius, QColor fill) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 255, 255, 150));
-    p.drawRoundedRect(rect.translated(0.8, 0.8), radius, radius);
-    p.setBrush(QColor(40, 44, 52, 160));
-    p.drawRoundedRect(rect.translated(-0.8, -0.8), radius, radius);
     p.setBrush(fill);
+    p.drawRoundedRect(rect, radius, radius);
+    QLinearGradient rim(rect.topLeft(), rect.bottomRight());
+    rim.setColorAt(0.0, QColor(40, 44, 52, 200));
+    rim.setColorAt(0.5, QColor(120, 124, 132, 120));
+    rim.setColorAt(1.0, QColor(255, 255, 255, 230));
+    p.setPen(QPen(QBrush(rim), 1.4));
+    p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(rect, radius, radius);
     p.restore();
 }
@@ -164,15 +167,16 @@ void LampSocket(QPainter& p, QPointF centre, double radius) {
     p.restore();
 }
 
-// Characters of the display font, square dots of `dot` pixels with one pixel between them.
-void DotText(QPainter& p, int x, int y, const char* text, int dot, QColor colour,
+// Characters of the display font: square dots of `dot` pixels, `gap` pixels apart.
+void DotText(QPainter& p, int x, int y, const char* text, int dot, int gap, QColor colour,
              QColor unlit = QColor()) {
-    const int advance = DotFont::kColumns * (dot + 1) + dot + 1;
+    const int pitch = dot + gap;
+    const int advance = DotFont::kColumns * pitch + dot;
     for (int i = 0; text[i] != '\0'; ++i) {
         const int c = static_cast<unsigned char>(text[i]);
         for (int col = 0; col < DotFont::kColumns; ++col) {
             for (int row = 0; row < DotFont::kRows; ++row) {
-                const QRect r(x + i * advance + col * (dot + 1), y + row * (dot + 1), dot, dot);
+                const QRect r(x + i * advance + col * pitch, y + row * pitch, dot, dot);
                 if (DotFont::IsLit(c, col, row)) {
                     p.fillRect(r, colour);
                 } else if (unlit.isValid()) {
@@ -183,14 +187,16 @@ void DotText(QPainter& p, int x, int y, const char* text, int dot, QColor colour
     }
 }
 
-int DotTextWidth(const char* text, int dot) {
+int DotTextWidth(const char* text, int dot, int gap) {
     const int n = static_cast<int>(std::char_traits<char>::length(text));
-    return n * (DotFont::kColumns * (dot + 1) + dot + 1) - 2 * (dot + 1) + 1;
+    const int pitch = dot + gap;
+    return n * (DotFont::kColumns * pitch + dot) - dot - gap;
 }
 
+// Pixel letters cut into the metal.
 void EngravedDots(QPainter& p, int x, int y, const char* text, int dot) {
-    DotText(p, x + 1, y + 1, text, dot, kEngravedLight);
-    DotText(p, x, y, text, dot, kEngraved);
+    DotText(p, x + 1, y + 1, text, dot, 0, kEngravedLight);
+    DotText(p, x, y, text, dot, 0, kEngraved);
 }
 
 QFont CaptionFont(int pixelSize, bool bold = true) {
@@ -230,10 +236,10 @@ QImage Artwork::Bar() {
         Screw(p, at, 4.0);
     }
     const char* title = "QUIVLANE";
-    EngravedDots(p, (size.width() - DotTextWidth(title, 2)) / 2, 20, title, 2);
+    EngravedDots(p, (size.width() - DotTextWidth(title, 2, 0)) / 2, 22, title, 2);
 
     // The display sits at (21, 57) once it has sized itself to 14 cells: 158 x 19.
-    GlassWindow(p, QRectF(16.5, 52.5, 168, 29));
+    GlassWindow(p, QRectF(16.5, 53.5, 168, 26));
 
     // Lamps, 16 x 16, centred in their controls.
     const QRect power = DuRect(13, 49, 13, 11);
@@ -244,7 +250,7 @@ QImage Artwork::Bar() {
                                action.y() + (action.height() - 16) / 2 + 8.0);
     LampSocket(p, powerCentre, 9.5);
     LampSocket(p, actionCentre, 9.5);
-    EngravedDots(p, static_cast<int>(powerCentre.x()) + 11, static_cast<int>(powerCentre.y()) - 3,
+    EngravedDots(p, static_cast<int>(powerCentre.x()) + 11, static_cast<int>(powerCentre.y()) - 4,
                  "POWER", 1);
     EngravedDots(p, static_cast<int>(actionCentre.x()) + 11, static_cast<int>(actionCentre.y()) - 3,
                  "ACTION", 1);
@@ -255,7 +261,7 @@ QImage Artwork::Bar() {
     Recess(p,
            QRectF(first.left() - 5.5, first.top() - 4.5, last.right() - first.left() + 12,
                   last.bottom() - first.top() + 10),
-           5.0, QColor(150, 154, 161, 90));
+           5.0, QColor(0, 0, 0, 14));
 
     // Speaker grille.
     p.setRenderHint(QPainter::Antialiasing, true);
@@ -327,8 +333,8 @@ QImage Artwork::Editor() {
     GlassWindow(p, titleBox);
     const char* name = "QUIVSET";
     const int dot = 5;
-    DotText(p, static_cast<int>(titleBox.center().x()) - DotTextWidth(name, dot) / 2, 44, name, dot,
-            kLedOn, kLedOff.darker(160));
+    DotText(p, static_cast<int>(titleBox.center().x()) - DotTextWidth(name, dot, 1) / 2, 44, name,
+            dot, 1, kLedOn, kLedOff.darker(160));
     p.setFont(CaptionFont(15));
     p.setPen(QColor(200, 226, 244));
     p.drawText(QRect(22, 108, 490, 22), Qt::AlignCenter,
@@ -512,7 +518,7 @@ QImage Artwork::Icon() {
     p.drawPath(body);
     GlassWindow(p, QRectF(13, 11, 38, 42));
     p.setRenderHint(QPainter::Antialiasing, false);
-    DotText(p, 22, 18, "Q", 3, kLedOn, kLedOff);
+    DotText(p, 22, 18, "Q", 3, 1, kLedOn, kLedOff);
     return image;
 }
 
