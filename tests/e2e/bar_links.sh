@@ -20,7 +20,7 @@ start_bar
 
 x=$((screen_w - 197 - 45))
 y=$((screen_h - 419 - 40))
-display="144x18+$((x + 21))+$((y + 57))"
+display="170x18+$((x + 21))+$((y + 57))"
 
 # click <button column 0|1> <row 0..>: then wait out "Patientez" and the message.
 click() {
@@ -36,12 +36,15 @@ click 1
 grep -qx "http://example.org/page" "$work/opened.log" || fail "address not opened"
 shot "$work/cafe.png"
 [ -n "${QUIVLANE_E2E_SHOT:-}" ] && cp "$work/cafe.png" "$QUIVLANE_E2E_SHOT"
-# Centred: 14 cells of 10 pixels inside a 2-pixel frame; "Cafe" fills cells 5 to 8 only.
-lit_all=$(count_colour "$work/cafe.png" "$display" "#64FFFF")
-lit_left=$(count_colour "$work/cafe.png" "50x14+$((x + 23))+$((y + 59))" "#64FFFF")
-lit_right=$(count_colour "$work/cafe.png" "50x14+$((x + 113))+$((y + 59))" "#64FFFF")
-[ "$lit_all" -gt 20 ] || fail "caption not shown ($lit_all)"
-[ "$lit_left" = 0 ] && [ "$lit_right" = 0 ] || fail "caption not centred ($lit_left/$lit_right)"
+# Centred: the lit dots leave as much room on the left of the dot area as on the right.
+area="170x18+$((x + 21))+$((y + 57))"
+read -r dots_first dots_last <<<"$(span_of "$work/cafe.png" "$area" "#323C50")"
+read -r lit_first lit_last <<<"$(span_of "$work/cafe.png" "$area" "#64FFFF")"
+[ -n "${lit_first:-}" ] || fail "caption not shown"
+left=$((lit_first - dots_first))
+right=$((dots_last - lit_last))
+[ $((left - right)) -ge -2 ] && [ $((left - right)) -le 2 ] && [ "$left" -gt 30 ] ||
+    fail "caption not centred (dots $dots_first..$dots_last, lit $lit_first..$lit_last)"
 # Folded: "Café" looks exactly like "Cafe" (a bare name opens nothing but still shows).
 convert "$work/cafe.png" -crop "$display" +repage "$work/cafe-display.png"
 click 2

@@ -32,7 +32,7 @@ blue=$(count_colour "$work/bar.png" "74x23+$((x + 105))+$((y + 102))" "#0000FF")
 [ "$red" -gt 5 ] || fail "no red caption on button 1 ($red)"
 [ "$blue" -gt 5 ] || fail "no blue caption on button 2 ($blue)"
 # The display (at 21,57) shows its start text in the message colour.
-display="144x18+$((x + 21))+$((y + 57))"
+display="170x18+$((x + 21))+$((y + 57))"
 lit=$(count_colour "$work/bar.png" "$display" "#64FFFF")
 [ "$lit" -gt 20 ] || fail "display text not shown ($lit)"
 

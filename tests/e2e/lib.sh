@@ -98,3 +98,11 @@ count_colour() {
     convert "$1" -crop "$2" +repage -fill black +opaque "$3" -fill white -opaque "$3" \
         -format "%[fx:int(mean*w*h+0.5)]" info:
 }
+
+# span_of <file> <w>x<h>+<x>+<y> <#RRGGBB>: "first last" column (within the area) holding the
+# colour, or nothing when it is absent.
+span_of() {
+    convert "$1" -crop "$2" +repage -fill black +opaque "$3" -fill white -opaque "$3" txt:- |
+        awk -F'[,: ]+' '/#FFFFFF/ { if (min == "" || $1 < min) min = $1; if ($1 > max) max = $1 }
+                        END { if (min != "") print min, max }'
+}
