@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <vector>
@@ -182,12 +183,10 @@ class Dasher {
 };
 
 // Paints a band of `width` pixels across each point of an axis-aligned run from (x1, y1)
-// towards (x2, y2), the end point excluded as a pen's line excludes it. `near` puts the band
-// at offsets [-width/2, ...] from the line, otherwise it ends at +width/2.
-void AxisSegment(QImage& dc, int x1, int y1, int x2, int y2, Rgb color, int width, bool near,
-                 Dasher& dasher) {
-    const int half = width / 2;
-    const int offset = near ? -half : half - width + 1;
+// towards (x2, y2), the end point excluded as a pen's line excludes it. The band starts
+// width / 2 before the line, so an even width has its extra pixel above or to the left.
+void AxisSegment(QImage& dc, int x1, int y1, int x2, int y2, Rgb color, int width, Dasher& dasher) {
+    const int offset = -(width / 2);
     if (y1 == y2) {
         const int step = x2 >= x1 ? 1 : -1;
         for (int x = x1; x != x2; x += step) {
@@ -351,13 +350,17 @@ QImage DrawManager::ApplyImageEffects(const QImage& bitmap, int width, int heigh
         }
     }
 
-    // Per-channel tables give the same truncated products as the direct arithmetic.
+    // The grey level is the weighted sum with the weights as doubles, cut, taken exactly:
+    // every such double is a multiple of 2^-56 below 1, so fixed point with 56 fraction bits
+    // holds the sum without rounding (white gives 254, the weights summing to just under 1).
     static const auto kGreyWeights = [] {
-        std::array<std::array<double, 256>, 3> w{};
-        for (int v = 0; v < 256; ++v) {
-            w[0][v] = 0.299 * v;
-            w[1][v] = 0.587 * v;
-            w[2][v] = 0.114 * v;
+        std::array<std::array<std::uint64_t, 256>, 3> w{};
+        const double weights[3] = {0.299, 0.587, 0.114};
+        for (int c = 0; c < 3; ++c) {
+            const auto fixed = static_cast<std::uint64_t>(std::ldexp(weights[c], 56));
+            for (std::uint64_t v = 0; v < 256; ++v) {
+                w[c][v] = fixed * v;
+            }
         }
         return w;
     }();
@@ -399,8 +402,8 @@ QImage DrawManager::ApplyImageEffects(const QImage& bitmap, int width, int heigh
                     int g = Channel(q, 8);
                     int b = Channel(q, 0);
                     if (grey) {
-                        const int level = static_cast<int>(kGreyWeights[0][r] + kGreyWeights[1][g] +
-                                                           kGreyWeights[2][b]);
+                        const int level = static_cast<int>(
+                            (kGreyWeights[0][r] + kGreyWeights[1][g] + kGreyWeights[2][b]) >> 56);
                         r = g = b = level;
                     }
                     if (darken) {
@@ -725,7 +728,7 @@ void DrawManager::DrawLine(QImage& dc, int x1, int y1, int x2, int y2, Rgb color
     const auto stroke = [&](int ax, int ay, int bx, int by) {
         Dasher pen(style, penWidth);
         if (ax == bx || ay == by) {
-            AxisSegment(dc, ax, ay, bx, by, color, penWidth, true, pen);
+            AxisSegment(dc, ax, ay, bx, by, color, penWidth, pen);
         } else {
             SlantedSegment(dc, ax, ay, bx, by, color, penWidth, pen);
         }
