@@ -1,5 +1,6 @@
 #include "platform/linux/XdgShell.h"
 
+#include <filesystem>
 #include <utility>
 
 #include "platform/linux/CommandLookup.h"
@@ -26,6 +27,15 @@ bool XdgShell::Open(const std::string& target) {
     // A program is started, as the shell's "open" does on the host it came from.
     if (CommandLookup::IsExecutableFile(target)) {
         return starter_.StartDetached({target}, {});
+    }
+    // Links to helper programs may carry the ".exe" of the host they were written for.
+    const std::string exe = ".exe";
+    if (target.size() > exe.size() &&
+        target.compare(target.size() - exe.size(), exe.size(), exe) == 0) {
+        std::string bare = target.substr(0, target.size() - exe.size());
+        if (!std::filesystem::exists(target) && CommandLookup::IsExecutableFile(bare)) {
+            return starter_.StartDetached({bare}, {});
+        }
     }
     std::string opener = CommandLookup::FindOnPath("xdg-open");
     if (opener.empty()) {

@@ -55,6 +55,13 @@ TEST_F(XdgShellTest, OpenStartsAnExecutableFileItself) {
     EXPECT_TRUE(record->args.empty());
     EXPECT_FALSE(commands_.Ran("xdg-open"));
 
+    // Named as on the host the link was written for.
+    const std::string helper = commands_.Dir().File("qvlmg");
+    commands_.WriteRecorder(helper, "qvlmg");
+    ASSERT_TRUE(shell_->Open(helper + ".exe"));
+    EXPECT_TRUE(commands_.WaitFor("qvlmg"));
+    EXPECT_FALSE(commands_.Ran("xdg-open"));
+
     // Not executable: a document for xdg-open, even though it is a script.
     chmod(program.c_str(), 0644);
     ASSERT_TRUE(shell_->Open(program));
