@@ -124,6 +124,9 @@ void LauncherBar::BuildControls() {
     display->SizeToColumns(14);
     display->SizeToRows(1);
     display->SetPadding(true, ' ');
+    // It covers every pixel it owns (the bar never sets an empty text), so the panel beneath
+    // need not be drawn again at each tick.
+    display->setAttribute(Qt::WA_OpaquePaintEvent);
     display->setFocusPolicy(Qt::StrongFocus);
     display->installEventFilter(this);
     display_ = display.release();

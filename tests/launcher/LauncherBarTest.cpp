@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QKeyEvent>
+#include <map>
 
 #include "config/XmlSettingsStore.h"
 #include "controls/GradientButton.h"
@@ -148,6 +149,49 @@ TEST_F(LauncherBarTest, FadeAndRestoreGoThroughTheWindow) {
     QApplication::sendEvent(&b, &move);
     EXPECT_EQ(b.Controller().FadeState(), BarController::AutoHideState::Shown);
     EXPECT_EQ(b.ColourKey(), QColor(255, 254, 255));
+}
+
+// Counts paint events per widget.
+class PaintCounter final : public QObject {
+  public:
+    std::map<QObject*, int> paints;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            ++paints[watched];
+        }
+        return false;
+    }
+};
+
+TEST_F(LauncherBarTest, TickRepaintsOnlyTheDisplayAndChangedLamps) {
+    WriteConfig("<HORLOGE>OUI</HORLOGE>", "");
+    LauncherBar& b = Bar();
+    b.show();
+    QApplication::processEvents();
+    PaintCounter counter;
+    b.installEventFilter(&counter);
+    for (QWidget* child : b.findChildren<QWidget*>()) {
+        child->installEventFilter(&counter);
+    }
+    clock.Set({2026, 3, 4, 9, 5, 7});
+    b.Controller().OnTimer(2);
+    QApplication::processEvents();
+    EXPECT_GE(counter.paints[b.Display()], 1);
+    // Lamps that change show the panel through their round corners; buttons stay as they are.
+    for (int id = 1000; id <= 1018; ++id) {
+        EXPECT_EQ(counter.paints.count(b.Button(id)), 0u) << id;
+    }
+    EXPECT_EQ(counter.paints.count(b.Button(1)), 0u);
+    // Once the lamps hold their tick colours, a tick paints the display alone.
+    counter.paints.clear();
+    clock.AdvanceSeconds(1);
+    b.Controller().OnTimer(2);
+    QApplication::processEvents();
+    EXPECT_EQ(counter.paints.size(), 1u);
+    EXPECT_EQ(counter.paints.count(b.Display()), 1u);
+    EXPECT_EQ(b.Display()->TextBytes(), "   09;05;08   ");
 }
 
 }  // namespace

@@ -1,0 +1,48 @@
+// The floor for the bar's start-up and idle figures: a bare frameless Qt dialog of the bar's
+// size, with nothing in it. With QUIVLANE_EXIT_AFTER_SHOW=1 it ends after its first paint,
+// exactly as the bar does, so both are timed to the same point.
+#include <QApplication>
+#include <QDialog>
+#include <QEvent>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+
+class ExitAfterFirstPaint final : public QObject {
+  public:
+    explicit ExitAfterFirstPaint(QDialog& dialog) : dialog_(dialog) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == &dialog_ && event->type() == QEvent::Paint && !done_) {
+            done_ = true;
+            std::puts("floor: shown");
+            std::fflush(stdout);
+            QTimer::singleShot(0, &dialog_, [this] { dialog_.done(QDialog::Accepted); });
+        }
+        return false;
+    }
+
+  private:
+    QDialog& dialog_;
+    bool done_ = false;
+};
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY")) {
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    }
+    QApplication application(argc, argv);
+    QDialog dialog;
+    dialog.setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    dialog.setFixedSize(197, 419);
+    ExitAfterFirstPaint measuring(dialog);
+    if (qEnvironmentVariable("QUIVLANE_EXIT_AFTER_SHOW") == QStringLiteral("1")) {
+        dialog.installEventFilter(&measuring);
+    }
+    dialog.exec();
+    return 0;
+}

@@ -1,0 +1,115 @@
+#!/usr/bin/env bash
+# Start-up and idle figures of the launcher bar against a bare Qt dialog of the same size
+# (the floor), measured side by side in one run under a private Xvfb.
+#   bench_bar [--runs N] [--idle-seconds S]       (other arguments are ignored)
+# Start-up: both programs run with QUIVLANE_EXIT_AFTER_SHOW=1, which ends them right after
+# their first paint; wall time and peak resident memory per run, medians compared.
+# Idle: the bar with its clock on, the bar with its clock off and the floor idle together for
+# S seconds; their CPU time (user + system) is compared.
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+runs=15
+idle=60
+while [ $# -gt 0 ]; do
+    case "$1" in
+        --runs) runs=$2; shift ;;
+        --idle-seconds) idle=$2; shift ;;
+    esac
+    shift
+done
+
+work=$(mktemp -d)
+pids=()
+xvfb_pid=
+cleanup() {
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+for n in $(seq 161 220); do
+    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
+        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+        xvfb_pid=$!
+        export DISPLAY=":$n"
+        break
+    fi
+done
+for i in $(seq 1 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+unset QT_QPA_PLATFORM
+export SDL_AUDIODRIVER=dummy
+
+# bar_copy <dir> <HORLOGE value>: the launcher with a full configuration beside it.
+bar_copy() {
+    mkdir -p "$1"
+    cp "$here/Quivlane" "$1/Quivlane"
+    local buttons=""
+    for b in $(seq 1 19); do
+        buttons+="<BOUTON$b><TEXTE>Bouton $b</TEXTE><LIEN>http://example.org/$b</LIEN>"
+        buttons+="<COMMENTAIRE>Bouton $b</COMMENTAIRE><COULEURTEXTE>BLEU</COULEURTEXTE></BOUTON$b>"
+    done
+    printf "<?xml version='1.0'?><XMLConfigSettings><PARAMETRES><SON>NON</SON><HORLOGE>%s</HORLOGE></PARAMETRES>%s</XMLConfigSettings>" \
+        "$2" "$buttons" >"$1/Quivlane.xml"
+}
+bar_copy "$work/on" OUI
+bar_copy "$work/off" NON
+
+median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+
+# one_start <program>: "milliseconds kilobytes" of one run to the first paint.
+one_start() {
+    local t0 t1
+    t0=$(date +%s%N)
+    QUIVLANE_EXIT_AFTER_SHOW=1 /usr/bin/time -f "%M" -o "$work/rss" "$1" >"$work/out" 2>/dev/null
+    t1=$(date +%s%N)
+    grep -q "shown" "$work/out" || { echo "no first paint from $1" >&2; exit 1; }
+    echo "$(( (t1 - t0) / 1000000 )) $(tail -n1 "$work/rss")"
+}
+
+# Warm the file cache for both before counting.
+one_start "$work/on/Quivlane" >/dev/null
+one_start "$here/bar_floor_dialog" >/dev/null
+: >"$work/bar.txt"
+: >"$work/floor.txt"
+for i in $(seq 1 "$runs"); do
+    one_start "$work/on/Quivlane" >>"$work/bar.txt"
+    one_start "$here/bar_floor_dialog" >>"$work/floor.txt"
+done
+bar_ms=$(cut -d' ' -f1 "$work/bar.txt" | median)
+floor_ms=$(cut -d' ' -f1 "$work/floor.txt" | median)
+bar_kb=$(cut -d' ' -f2 "$work/bar.txt" | median)
+floor_kb=$(cut -d' ' -f2 "$work/floor.txt" | median)
+echo "== start to first paint, median of $runs runs each, alternating"
+printf "bar %d ms, floor %d ms: ratio %.2f (goal <= 1.30)\n" "$bar_ms" "$floor_ms" \
+    "$(echo "$bar_ms / $floor_ms" | bc -l)"
+printf "peak resident memory: bar %d kB, floor %d kB: ratio %.2f\n" "$bar_kb" "$floor_kb" \
+    "$(echo "$bar_kb / $floor_kb" | bc -l)"
+
+# cpu_ms <pid>: user + system CPU time so far.
+cpu_ms() {
+    local ticks
+    ticks=$(awk '{print $14 + $15}' "/proc/$1/stat")
+    echo $(( ticks * 1000 / $(getconf CLK_TCK) ))
+}
+
+(cd "$work/on" && exec ./Quivlane) >/dev/null 2>&1 &
+on_pid=$!
+(cd "$work/off" && exec ./Quivlane) >/dev/null 2>&1 &
+off_pid=$!
+"$here/bar_floor_dialog" >/dev/null 2>&1 &
+floor_pid=$!
+pids=("$on_pid" "$off_pid" "$floor_pid")
+# Start-up work is not idle cost: count from a settled point.
+sleep 3
+on0=$(cpu_ms "$on_pid"); off0=$(cpu_ms "$off_pid"); floor0=$(cpu_ms "$floor_pid")
+sleep "$idle"
+on1=$(cpu_ms "$on_pid"); off1=$(cpu_ms "$off_pid"); floor1=$(cpu_ms "$floor_pid")
+on=$((on1 - on0)); off=$((off1 - off0)); floor=$((floor1 - floor0))
+echo "== idle CPU time over $idle s, side by side"
+echo "bar with clock: $on ms, bar without clock: $off ms, bare dialog: $floor ms"
+ratio() { if [ "$2" -gt 0 ]; then echo "scale=2; $1 / $2" | bc; else echo "n/a (floor 0 ms)"; fi; }
+echo "clock on / clock off: $(ratio "$on" "$off"); clock on / floor: $(ratio "$on" "$floor"); clock off / floor: $(ratio "$off" "$floor")"
+echo "clock cost per tick: $(echo "scale=3; $((on - off)) / $idle" | bc) ms"
