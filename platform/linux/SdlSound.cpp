@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <memory>
 #include <numbers>
 #include <thread>
@@ -128,34 +129,37 @@ void SdlSound::Beep(int frequencyHz, int durationMs) {
 }
 
 bool SdlSound::PlayWaveAsync(const std::string& path) {
+    auto chime = [this] {
+        std::vector<std::int16_t> samples = MakeChime();
+        Replace(samples.data(), samples.size() * sizeof(std::int16_t));
+        return false;
+    };
     SDL_AudioSpec spec{};
     Uint8* raw = nullptr;
     Uint32 length = 0;
-    std::unique_ptr<Uint8, WavFree> wav;
-    if (!path.empty() && SDL_LoadWAV(path.c_str(), &spec, &raw, &length) != nullptr) {
-        wav.reset(raw);
+    if (path.empty() || SDL_LoadWAV(path.c_str(), &spec, &raw, &length) == nullptr) {
+        return chime();
     }
+    std::unique_ptr<Uint8, WavFree> wav(raw);
     SDL_AudioCVT cvt{};
-    // Beyond what SDL's converter can index; no alarm sound is anywhere near this.
-    constexpr Uint32 kLargest = 1u << 28;
-    if (!wav || length > kLargest ||
-        SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_S16SYS, kChannels,
+    if (SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_S16SYS, kChannels,
                           kFrequency) < 0) {
-        std::vector<std::int16_t> chime = MakeChime();
-        Replace(chime.data(), chime.size() * sizeof(std::int16_t));
-        return false;
+        return chime();
     }
-    std::vector<Uint8> converted(static_cast<std::size_t>(length) *
-                                 static_cast<std::size_t>(std::max(1, cvt.len_mult)));
+    const auto room =
+        static_cast<std::uint64_t>(length) * static_cast<std::uint64_t>(std::max(1, cvt.len_mult));
+    // SDL's converter counts in int; a file too long for it is treated as unplayable.
+    if (room > static_cast<std::uint64_t>(std::numeric_limits<int>::max())) {
+        return chime();
+    }
+    std::vector<Uint8> converted(static_cast<std::size_t>(room));
     std::memcpy(converted.data(), wav.get(), length);
     std::size_t bytes = length;
     if (cvt.needed != 0) {
         cvt.buf = converted.data();
         cvt.len = static_cast<int>(length);
         if (SDL_ConvertAudio(&cvt) != 0) {
-            std::vector<std::int16_t> chime = MakeChime();
-            Replace(chime.data(), chime.size() * sizeof(std::int16_t));
-            return false;
+            return chime();
         }
         bytes = static_cast<std::size_t>(cvt.len_cvt);
     }

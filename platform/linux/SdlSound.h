@@ -24,7 +24,8 @@ class SdlSound final : public Sound {
 
     // Blocks for the tone's length, with or without a device.
     void Beep(int frequencyHz, int durationMs) override;
-    // A missing or unreadable file plays a short chime instead and gives false.
+    // A missing or unreadable file plays a short chime instead and gives false; so does
+    // having no device (nothing is heard then).
     bool PlayWaveAsync(const std::string& path) override;
 
     bool HasDevice() const { return device_ != 0; }
