@@ -486,9 +486,11 @@ QImage Artwork::MatrixSheet(int size) {
                 const QRgb colour = DotFont::IsLit(c, col, row) ? kLedOn.rgb() : kLedOff.rgb();
                 for (int dy = 0; dy < dot; ++dy) {
                     for (int dx = 0; dx < dot; ++dx) {
-                        // Large dots lose their corners, which makes them look round.
+                        // Large dots lose their corners, which makes them look round;
+                        // small ones their lower-right pixel, which keeps them apart.
                         const bool corner =
-                            dot >= 3 && (dx == 0 || dx == dot - 1) && (dy == 0 || dy == dot - 1);
+                            dot >= 3 ? (dx == 0 || dx == dot - 1) && (dy == 0 || dy == dot - 1)
+                                     : dot == 2 && dx == 1 && dy == 1;
                         if (!corner) {
                             image.setPixel(originX + col * dotPitch + dx,
                                            originY + row * dotPitch + dy, colour);

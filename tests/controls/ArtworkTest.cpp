@@ -110,8 +110,8 @@ TEST(ArtworkTest, GlyphSheetsAreTheDotFontInThreeExactColours) {
             for (int col = 0; col < 5; ++col) {
                 for (int row = 0; row < 7; ++row) {
                     const QColor want = DotFont::IsLit(c, col, row) ? on : off;
-                    ASSERT_EQ(sheet.pixelColor(origin.x + col * pitch + dot / 2,
-                                               origin.y + row * pitch + dot / 2),
+                    ASSERT_EQ(sheet.pixelColor(origin.x + col * pitch + (dot - 1) / 2,
+                                               origin.y + row * pitch + (dot - 1) / 2),
                               want)
                         << "size " << size << " char " << c;
                 }

@@ -56,7 +56,8 @@ class MatrixDisplayTest : public testing::Test {
             shown->DotArea().topLeft() + QPoint(column * g.Pitch(), line * g.LinePitch());
         for (int col = 0; col < DotFont::kColumns; ++col) {
             for (int row = 0; row < DotFont::kRows; ++row) {
-                const QPoint at = origin + QPoint(col * pitch + dot / 2, row * pitch + dot / 2);
+                const QPoint at =
+                    origin + QPoint(col * pitch + (dot - 1) / 2, row * pitch + (dot - 1) / 2);
                 const QColor want = DotFont::IsLit(c, col, row) ? on : off;
                 if (image.pixelColor(at) != want) {
                     return ::testing::AssertionFailure()
