@@ -17,10 +17,10 @@ std::string ConfigSkeleton::Text() {
         "<BOUTONQUITTER></BOUTONQUITTER><TOOLTIPS></TOOLTIPS><AUTOHIDE></AUTOHIDE>"
         "<HORLOGE></HORLOGE></PARAMETRES>";
     for (int n = 1; n <= config::kButtonCount; ++n) {
-        const std::string open = "<" + ButtonSection(n) + ">";
-        text += open;
+        const std::string section = ButtonSection(n);
+        text.append("<").append(section).append(">");
         text += "<TEXTE></TEXTE><LIEN></LIEN><COMMENTAIRE></COMMENTAIRE>";
-        text += "</" + open.substr(1);
+        text.append("</").append(section).append(">");
     }
     text += "</XMLConfigSettings>";
     return text;

@@ -52,10 +52,14 @@ bool ReadWritableFile(const std::string& path, std::string& contents) {
     bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
               (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
     if (ok) {
-        contents.clear();
-        char buffer[16384];
+        // Read straight into the string; the loop also copes with a file that grows meanwhile.
+        contents.resize(static_cast<std::size_t>(info.st_size) + 1);
+        std::size_t filled = 0;
         for (;;) {
-            const ssize_t got = ::read(fd, buffer, sizeof buffer);
+            if (filled == contents.size()) {
+                contents.resize(contents.size() * 2);
+            }
+            const ssize_t got = ::read(fd, contents.data() + filled, contents.size() - filled);
             if (got < 0 && errno == EINTR) {
                 continue;
             }
@@ -66,8 +70,9 @@ bool ReadWritableFile(const std::string& path, std::string& contents) {
             if (got == 0) {
                 break;
             }
-            contents.append(buffer, static_cast<std::size_t>(got));
+            filled += static_cast<std::size_t>(got);
         }
+        contents.resize(filled);
     }
     ::close(fd);
     return ok;
@@ -287,13 +292,12 @@ bool XmlSettingsStore::LoadDocument() {
     ReleaseDocument();
     document_ = std::make_unique<pugi::xml_document>();
 
-    std::string text;
-    if (!ReadWritableFile(path_, text)) {
-        text = kEmptyDocument;
+    if (!ReadWritableFile(path_, documentText_)) {
+        documentText_ = kEmptyDocument;
     }
-    const pugi::xml_encoding encoding = PrepareForParsing(text);
-    const pugi::xml_parse_result result =
-        document_->load_buffer(text.data(), text.size(), kParseFlags, encoding);
+    const pugi::xml_encoding encoding = PrepareForParsing(documentText_);
+    const pugi::xml_parse_result result = document_->load_buffer_inplace(
+        documentText_.data(), documentText_.size(), kParseFlags, encoding);
     if (result) {
         return true;
     }

@@ -60,6 +60,7 @@ class XmlSettingsStore final : public SettingsStore {
     MessageBoxes& messageBoxes_;
     AtomicFileWriter writer_;
     std::unique_ptr<pugi::xml_document> document_;
+    std::string documentText_;  // parsed in place: lives as long as document_
     std::string path_;
 };
 
