@@ -386,6 +386,7 @@ bool Mp3Engine::AllBuffersDone() const {
 
 void Mp3Engine::PlayThread() {
     std::unique_lock threadLock(threadLock_);
+    started_.Set();
     const std::uint32_t count = waveOut_.GetBufferCount();
     decoder_.Reset();
     for (std::uint32_t i = 0; i < count; ++i) {
@@ -443,21 +444,29 @@ int Mp3Engine::Play() {
     }
     // The flag goes up only once a run that is ending has let go of the lock; raised
     // earlier it would keep that run alive and this call waiting for it.
-    std::lock_guard lock(threadLock_);
-    playing_.store(1);
-    paused_.store(0);
-    if (!threadRunning_) {
-        if (thread_.joinable()) {
-            thread_.join();
+    bool created = false;
+    {
+        std::lock_guard lock(threadLock_);
+        playing_.store(1);
+        paused_.store(0);
+        if (!threadRunning_) {
+            if (thread_.joinable()) {
+                thread_.join();
+            }
+            try {
+                thread_ = std::thread(&Mp3Engine::PlayThread, this);
+                threadRunning_ = true;
+                created = true;
+            } catch (const std::system_error&) {
+                playing_.store(0);
+                SetError("Mp3Engine::Initialize   *** Can't create thread");
+                return 0;
+            }
         }
-        try {
-            thread_ = std::thread(&Mp3Engine::PlayThread, this);
-            threadRunning_ = true;
-        } catch (const std::system_error&) {
-            playing_.store(0);
-            SetError("Mp3Engine::Initialize   *** Can't create thread");
-            return 0;
-        }
+    }
+    // Until the new thread holds the thread lock, a Stop could not wait for it.
+    if (created) {
+        started_.Wait();
     }
     wake_.Set();
     return 1;

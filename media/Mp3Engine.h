@@ -115,6 +115,7 @@ class Mp3Engine {
     std::vector<std::uint8_t> inputBuffer_;
 
     AutoResetEvent wake_;
+    AutoResetEvent started_;
     // Re-entrant: PlayThread holds it for its whole life and may call Stop itself.
     std::recursive_mutex threadLock_;
     std::recursive_mutex streamLock_;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,10 @@ struct Fixture {
     int expectedRate;
     int expectedVersion;
 };
+
+void PrintTo(const Fixture& f, std::ostream* os) {
+    *os << f.name;
+}
 
 std::string MakeFixture(const Fixture& f) {
     const std::string wav = Mp3Fixtures::MakeWav(f.wav, f.rate, f.channels, 3.0);

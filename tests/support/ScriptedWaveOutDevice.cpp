@@ -64,7 +64,7 @@ unsigned ScriptedWaveOutDevice::Unprepare(WaveHeader& header) {
 }
 
 unsigned ScriptedWaveOutDevice::Write(WaveHeader& header) {
-    WaveHeader* completed = nullptr;
+    Completion completed;
     {
         std::lock_guard lock(mutex_);
         if (!open_) {
@@ -88,7 +88,7 @@ unsigned ScriptedWaveOutDevice::Write(WaveHeader& header) {
     return kMmSysErrNoError;
 }
 
-WaveHeader* ScriptedWaveOutDevice::PopAndMarkLocked(bool heard) {
+ScriptedWaveOutDevice::Completion ScriptedWaveOutDevice::PopAndMarkLocked(bool heard) {
     WaveHeader* header = queue_.front();
     queue_.pop_front();
     if (heard && recording_) {
@@ -97,17 +97,17 @@ WaveHeader* ScriptedWaveOutDevice::PopAndMarkLocked(bool heard) {
     }
     header->flags.fetch_and(~static_cast<std::uint32_t>(kWhdrInQueue));
     header->flags.fetch_or(kWhdrDone);
-    return header;
+    return {header, callback_, instance_};
 }
 
-void ScriptedWaveOutDevice::Report(WaveHeader* header) {
-    if (header != nullptr && callback_ != nullptr) {
-        callback_(kWomDone, instance_, header);
+void ScriptedWaveOutDevice::Report(const Completion& completion) {
+    if (completion.header != nullptr && completion.callback != nullptr) {
+        completion.callback(kWomDone, completion.instance, completion.header);
     }
 }
 
 unsigned ScriptedWaveOutDevice::Reset() {
-    std::vector<WaveHeader*> returned;
+    std::vector<Completion> returned;
     {
         std::lock_guard lock(mutex_);
         if (!open_) {
@@ -120,8 +120,8 @@ unsigned ScriptedWaveOutDevice::Reset() {
         }
     }
     changed_.notify_all();
-    for (WaveHeader* header : returned) {
-        Report(header);
+    for (const Completion& c : returned) {
+        Report(c);
     }
     return kMmSysErrNoError;
 }
@@ -136,7 +136,7 @@ unsigned ScriptedWaveOutDevice::Pause() {
 }
 
 unsigned ScriptedWaveOutDevice::Restart() {
-    std::vector<WaveHeader*> completed;
+    std::vector<Completion> completed;
     {
         std::lock_guard lock(mutex_);
         if (!open_) {
@@ -150,8 +150,8 @@ unsigned ScriptedWaveOutDevice::Restart() {
         }
     }
     changed_.notify_all();
-    for (WaveHeader* header : completed) {
-        Report(header);
+    for (const Completion& c : completed) {
+        Report(c);
     }
     return kMmSysErrNoError;
 }
@@ -176,7 +176,7 @@ unsigned ScriptedWaveOutDevice::Close() {
 }
 
 bool ScriptedWaveOutDevice::CompleteNext() {
-    WaveHeader* completed = nullptr;
+    Completion completed;
     {
         std::lock_guard lock(mutex_);
         if (queue_.empty()) {
@@ -214,7 +214,7 @@ void ScriptedWaveOutDevice::Worker() {
                 continue;
             }
         }
-        WaveHeader* completed = PopAndMarkLocked(true);
+        const Completion completed = PopAndMarkLocked(true);
         lock.unlock();
         Report(completed);
         lock.lock();

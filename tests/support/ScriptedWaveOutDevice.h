@@ -63,10 +63,17 @@ class ScriptedWaveOutDevice final : public WaveOutDevice {
     void WaitForCloses(int closes) const;
 
   private:
+    // A finished buffer with the handler it goes to, taken together under the lock.
+    struct Completion {
+        WaveHeader* header = nullptr;
+        Callback callback = nullptr;
+        void* instance = nullptr;
+    };
+
     void Worker();
     // Takes the front buffer under the lock; the caller reports it after unlocking.
-    WaveHeader* PopAndMarkLocked(bool heard);
-    void Report(WaveHeader* header);
+    Completion PopAndMarkLocked(bool heard);
+    static void Report(const Completion& completion);
 
     const Mode mode_;
     mutable std::mutex mutex_;
