@@ -73,8 +73,21 @@ struct HtmlLayout::Line {
     int justifySpaces = 0;
 };
 
+namespace {
+
+// A null image has no resolution; measure as on an ordinary 96 dpi image then.
+const QImage& UsableDevice(const QImage& device) {
+    static const QImage fallback(1, 1, QImage::Format_ARGB32);
+    return device.isNull() ? fallback : device;
+}
+
+}  // namespace
+
 HtmlLayout::HtmlLayout(HtmlDrawer& drawer, const QImage& device, QImage* target)
-    : drawer_(drawer), target_(target), device_(device), measuring_(target == nullptr) {}
+    : drawer_(drawer),
+      target_(target),
+      device_(UsableDevice(device)),
+      measuring_(target == nullptr) {}
 
 HtmlLayout::~HtmlLayout() {
     EndPainter();

@@ -102,6 +102,10 @@ TEST_F(HtmlDrawerTest, WrappingBreaksAfterBreakCharactersAndCutsLongWords) {
     EXPECT_GT(lines[0].width, 40 - WidthOf("m"));
 }
 
+TEST_F(HtmlDrawerTest, MeasuringWithoutAnImageUsesAnOrdinaryResolution) {
+    EXPECT_EQ(drawer.PrepareDrawing(QImage(), "<h1>Quivlane</h1>"), Prepare("<h1>Quivlane</h1>"));
+}
+
 TEST_F(HtmlDrawerTest, MaximumWidthCapsTheMeasuredWidth) {
     drawer.SetMaxWidth(20);
     // A one-character run wider than the maximum still has to go somewhere.
@@ -372,6 +376,16 @@ TEST_F(HtmlImageTest, ImageStripsShowTheirFrameAndAnimate) {
     EXPECT_TRUE(drawer.Animations().empty());
     EXPECT_FALSE(drawer.AdvanceAnimations());
     EXPECT_EQ(Prepare("<ilst idres=2 cx=16>"), QSize(17, 17));
+}
+
+TEST_F(HtmlImageTest, HoveredLinkImagesTakeTheirHotStyle) {
+    const std::string text = "<a href=x><bmp idres=1 hotstyle=g></a>";
+    EXPECT_EQ(CountPixels(Render(text), Reddish), 200);
+    drawer.OnMouseMove(QPoint(5, 5));
+    ASSERT_EQ(drawer.HoveredLink(), 0);
+    const QImage hot = Render(text);
+    EXPECT_EQ(CountPixels(hot, Reddish), 0);
+    EXPECT_EQ(CountPixels(hot, [](QRgb p) { return qRed(p) == qGreen(p) && qRed(p) < 255; }), 200);
 }
 
 TEST_F(HtmlImageTest, ImagesInLinksAreLinkAreasAndStringsAreRuns) {

@@ -223,6 +223,30 @@ TEST_F(HtmlTableTest, DisabledTablesDropBackgroundsAndGreyTheirBorders) {
     EXPECT_GT(CountPixels(image, [](QRgb p) { return p == kBlue; }), 0);
 }
 
+TEST_F(HtmlTableTest, BackgroundsFillTablesAndCellsAndImagesTile) {
+    auto resolver = std::make_shared<test::MemoryResolver>();
+    QImage tile(3, 2, QImage::Format_ARGB32);
+    tile.fill(kBlue);
+    tile.setPixel(0, 0, kRed);
+    resolver->files["tile.png"] = tile;
+    drawer.SetResourceResolver(resolver);
+    const QImage tiled = Render(
+        "<table background=file:tile.png cellpadding=0><tr><td width=9 height=4></td></tr>"
+        "</table>");
+    EXPECT_EQ(CountPixels(tiled, [](QRgb p) { return p == kRed; }), 3 * 2);
+    EXPECT_EQ(tiled.pixel(3, 2), kRed);
+    EXPECT_EQ(tiled.pixel(4, 2), kBlue);
+
+    // A cell colour over the table colour; the cell content keeps its own alignment.
+    const QImage cells = Render(
+        "<table bgcolor=blue cellspacing=2 cellpadding=0><tr><td bgcolor=red width=60 "
+        "align=right>x</td></tr></table>");
+    EXPECT_EQ(cells.pixel(0, 0), kBlue);
+    EXPECT_EQ(cells.pixel(2, 2), kRed);
+    const QRect ink = InkBox(cells.copy(2, 2, 60, 10), kRed);
+    EXPECT_GT(ink.left(), 40);
+}
+
 TEST_F(HtmlTableTest, TextAroundTablesStacksBlocks) {
     const QSize before = Prepare("above");
     const QSize table =
