@@ -10,33 +10,13 @@
 #include <random>
 #include <utility>
 
+#include "config/UniqueFd.h"
+
 namespace quivlane {
 
 namespace {
 
 constexpr mode_t kAnyWriteBit = S_IWUSR | S_IWGRP | S_IWOTH;
-
-class FileDescriptor {
-  public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor() { Close(); }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int Get() const { return fd_; }
-    bool Valid() const { return fd_ >= 0; }
-    // Close errors matter for written files (NFS and friends report late failures here).
-    bool Close() {
-        if (fd_ < 0) {
-            return true;
-        }
-        const int result = ::close(fd_);
-        fd_ = -1;
-        return result == 0;
-    }
-
-  private:
-    int fd_;
-};
 
 // Removes the temporary file unless the rename took it over.
 class TemporaryName {
@@ -79,7 +59,7 @@ std::string ResolveTarget(const std::string& path) {
 }
 
 void SyncDirectory(const std::string& directory) {
-    FileDescriptor dir(::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    UniqueFd dir(::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dir.Valid()) {
         // Best effort: the data itself is already on disk.
         (void)::fsync(dir.Get());
@@ -93,7 +73,7 @@ AtomicFileWriter::AtomicFileWriter() : write_(&::write) {}
 AtomicFileWriter::AtomicFileWriter(WriteFunction write) : write_(std::move(write)) {}
 
 bool AtomicFileWriter::IsWritableFile(const std::string& path) {
-    FileDescriptor fd(::open(path.c_str(), O_RDWR | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    UniqueFd fd(::open(path.c_str(), O_RDWR | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
     if (!fd.Valid()) {
         return false;
     }
@@ -132,7 +112,9 @@ bool AtomicFileWriter::Replace(const std::string& path, std::string_view content
 
     const std::string directory = DirectoryOf(target);
     const auto slash = target.find_last_of('/');
-    const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
+    // Cut so that the temporary name stays within the file-name limit.
+    const std::string base =
+        (slash == std::string::npos ? target : target.substr(slash + 1)).substr(0, 200);
     std::random_device seed;
     std::mt19937 random(seed());
 
@@ -146,10 +128,10 @@ bool AtomicFileWriter::Replace(const std::string& path, std::string_view content
             return false;
         }
     }
-    if (fd < 0) {
+    UniqueFd file(fd);
+    if (!file.Valid()) {
         return false;
     }
-    FileDescriptor file(fd);
     TemporaryName cleanup(temporary);
 
     if (exists) {

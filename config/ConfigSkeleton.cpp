@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "config/ConfigFile.h"
+#include "config/UniqueFd.h"
 
 namespace quivlane {
 
@@ -27,15 +28,15 @@ std::string ConfigSkeleton::Text() {
 }
 
 bool ConfigSkeleton::Write(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
-    if (fd < 0) {
+    UniqueFd file(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666));
+    if (!file.Valid()) {
         return false;
     }
     const std::string text = Text();
     std::string_view rest = text;
     bool ok = true;
     while (ok && !rest.empty()) {
-        const ssize_t written = ::write(fd, rest.data(), rest.size());
+        const ssize_t written = ::write(file.Get(), rest.data(), rest.size());
         if (written < 0 && errno == EINTR) {
             continue;
         }
@@ -44,7 +45,7 @@ bool ConfigSkeleton::Write(const std::string& path) {
             rest.remove_prefix(static_cast<std::size_t>(written));
         }
     }
-    ok = ::close(fd) == 0 && ok;
+    ok = file.Close() && ok;
     if (!ok) {
         // A half skeleton would read as malformed at every start.
         ::unlink(path.c_str());

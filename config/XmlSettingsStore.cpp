@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "config/TextEncoding.h"
+#include "config/UniqueFd.h"
 
 namespace quivlane {
 
@@ -44,10 +45,11 @@ bool ReadWritableFile(const std::string& path, std::string& contents) {
     if (path.empty()) {
         return false;
     }
-    const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-    if (fd < 0) {
+    const UniqueFd file(::open(path.c_str(), O_RDWR | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    if (!file.Valid()) {
         return false;
     }
+    const int fd = file.Get();
     struct stat info {};
     bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
               (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
@@ -74,7 +76,6 @@ bool ReadWritableFile(const std::string& path, std::string& contents) {
         }
         contents.resize(filled);
     }
-    ::close(fd);
     return ok;
 }
 

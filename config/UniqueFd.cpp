@@ -1,0 +1,20 @@
+#include "config/UniqueFd.h"
+
+#include <unistd.h>
+
+namespace quivlane {
+
+UniqueFd::~UniqueFd() {
+    Close();
+}
+
+bool UniqueFd::Close() {
+    if (fd_ < 0) {
+        return true;
+    }
+    const int result = ::close(fd_);
+    fd_ = -1;
+    return result == 0;
+}
+
+}  // namespace quivlane
