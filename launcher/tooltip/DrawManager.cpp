@@ -335,20 +335,9 @@ QImage DrawManager::ApplyImageEffects(const QImage& bitmap, int width, int heigh
     if (out.isNull()) {
         return {};
     }
-    out.fill(0u);
-    if (!bitmap.isNull()) {
-        const QImage src = AsArgb(bitmap);
-        CopyArea(out, 0, 0, width, height, src, 0, 0);
-        if (!bitmap.hasAlphaChannel()) {
-            // A picture without alpha has none to blend with; it is drawn through its mask.
-            for (int y = 0; y < height; ++y) {
-                Pixel* line = Row(out, y);
-                for (int x = 0; x < width; ++x) {
-                    line[x] &= kRgbMask;
-                }
-            }
-        }
-    }
+    const QImage src = bitmap.isNull() ? QImage() : AsArgb(bitmap);
+    // A picture without alpha has none to blend with; it is drawn through its mask.
+    const Pixel alphaKept = bitmap.hasAlphaChannel() ? kAlphaMask : 0;
 
     // The grey level is the weighted sum with the weights as doubles, cut, taken exactly:
     // every such double is a multiple of 2^-56 below 1, so fixed point with 56 fraction bits
@@ -364,17 +353,15 @@ QImage DrawManager::ApplyImageEffects(const QImage& bitmap, int width, int heigh
         }
         return w;
     }();
-    static const auto kDarken = [] {
-        std::array<int, 256> t{};
+    // Darken then lighten, one table per combination.
+    static const auto kTones = [] {
+        std::array<std::array<std::uint8_t, 256>, 4> t{};
         for (int v = 0; v < 256; ++v) {
-            t[v] = static_cast<int>(v * 0.75);
-        }
-        return t;
-    }();
-    static const auto kLighten = [] {
-        std::array<int, 256> t{};
-        for (int v = 0; v < 256; ++v) {
-            t[v] = std::min(255, static_cast<int>(v * 1.25));
+            const int dark = static_cast<int>(v * 0.75);
+            t[0][v] = static_cast<std::uint8_t>(v);
+            t[1][v] = static_cast<std::uint8_t>(dark);
+            t[2][v] = static_cast<std::uint8_t>(std::min(255, static_cast<int>(v * 1.25)));
+            t[3][v] = static_cast<std::uint8_t>(std::min(255, static_cast<int>(dark * 1.25)));
         }
         return t;
     }();
@@ -382,16 +369,20 @@ QImage DrawManager::ApplyImageEffects(const QImage& bitmap, int width, int heigh
     const Pixel transparent = transparentColor.ToArgb(0);
     const Pixel replacement = replacementColor.ToArgb(0);
     const bool grey = (effects & kEffectGrey) != 0;
-    const bool darken = (effects & kEffectDarken) != 0;
-    const bool lighten = (effects & kEffectLighten) != 0;
+    const auto& tone =
+        kTones[((effects & kEffectDarken) ? 1 : 0) + ((effects & kEffectLighten) ? 2 : 0)];
     const bool replace = (effects & kEffectReplace) != 0;
     const bool invert = (effects & kEffectInvert) != 0;
+    const int srcWidth = std::min(width, src.width());
+    const int srcHeight = std::min(height, src.height());
     bool anyAlpha = false;
     for (int y = 0; y < height; ++y) {
         Pixel* line = Row(out, y);
+        const Pixel* from = y < srcHeight ? Row(src, y) : nullptr;
         for (int x = 0; x < width; ++x) {
-            const Pixel q = line[x];
-            const Pixel alpha = q & kAlphaMask;
+            // Outside the source the picture is padded with transparent black.
+            const Pixel q = (from && x < srcWidth) ? from[x] : 0;
+            const Pixel alpha = q & alphaKept;
             anyAlpha = anyAlpha || alpha != 0;
             Pixel d = 0;
             if (!(useTransparentColor && (q & kRgbMask) == transparent)) {
@@ -402,21 +393,10 @@ QImage DrawManager::ApplyImageEffects(const QImage& bitmap, int width, int heigh
                     int g = Channel(q, 8);
                     int b = Channel(q, 0);
                     if (grey) {
-                        const int level = static_cast<int>(
+                        r = g = b = static_cast<int>(
                             (kGreyWeights[0][r] + kGreyWeights[1][g] + kGreyWeights[2][b]) >> 56);
-                        r = g = b = level;
                     }
-                    if (darken) {
-                        r = kDarken[r];
-                        g = kDarken[g];
-                        b = kDarken[b];
-                    }
-                    if (lighten) {
-                        r = kLighten[r];
-                        g = kLighten[g];
-                        b = kLighten[b];
-                    }
-                    d = Compose(0, r, g, b);
+                    d = Compose(0, tone[r], tone[g], tone[b]);
                 }
             }
             if (invert) {
@@ -720,9 +700,6 @@ void DrawManager::DrawRectBorder(QImage& dc, const QRect& rect, Rgb light, Rgb d
 
 void DrawManager::DrawLine(QImage& dc, int x1, int y1, int x2, int y2, Rgb color, int style,
                            int width) const {
-    if (style == kStyleNone) {
-        return;
-    }
     EnsureArgb(dc);
     const int penWidth = std::max(width, 1);
     const auto stroke = [&](int ax, int ay, int bx, int by) {

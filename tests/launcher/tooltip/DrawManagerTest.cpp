@@ -672,6 +672,10 @@ TEST(DrawLine, SolidLinesExcludeTheirEndPoint) {
     EXPECT_EQ(At(dc, 5, 4), kBg);
     EXPECT_EQ(At(dc, 5, 6), kBg);
 
+    // A line has no "none" style: its pen is solid, and width 0 is one pixel.
+    dm.DrawLine(dc, 1, 8, 4, 8, kLight, DrawManager::kStyleNone, 0);
+    EXPECT_EQ(At(dc, 3, 8), kL);
+
     dm.DrawLine(dc, 3, 0, 3, 4, kDark, DrawManager::kStyleSolid, 3);
     EXPECT_EQ(At(dc, 2, 1), kD);
     EXPECT_EQ(At(dc, 3, 1), kD);
