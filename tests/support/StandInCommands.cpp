@@ -84,16 +84,16 @@ bool StandInCommands::Ran(const std::string& name) const {
 }
 
 std::optional<StandInCommands::Record> StandInCommands::WaitFor(const std::string& name) const {
-    const std::string part = RecordPath(name);
+    const std::string path = RecordPath(name);
     bool complete = PollUntil([&] {
-        std::string text = ReadFile(part);
+        std::string text = ReadFile(path);
         return text.size() >= 4 && text.compare(text.size() - 4, 4, "end\n") == 0;
     });
     if (!complete) {
         return std::nullopt;
     }
     Record record;
-    std::istringstream lines(ReadFile(part));
+    std::istringstream lines(ReadFile(path));
     std::string line;
     while (std::getline(lines, line)) {
         if (line.rfind("cwd=", 0) == 0) {
