@@ -145,6 +145,7 @@ QSize HtmlLayout::LayoutFlow(std::string_view text, const QRect& rect) {
 
 void HtmlLayout::PushStyle(const std::string& label) {
     stack_.push_back({label, style_, linkIndex_, false});
+    style_.name = label;
 }
 
 void HtmlLayout::PopStyle(const std::string& label) {

@@ -322,6 +322,10 @@ class HtmlImageTest : public HtmlDrawerTest {
         other.fill(0xFF00FF00u);
         resolver->files["pic.png"] = other;
         resolver->strings[5] = "Hello";
+        QImage icon(16, 16, QImage::Format_ARGB32);
+        icon.fill(0xFFFF0000u);
+        icon.setPixel(0, 0, 0x00000000u);
+        resolver->icons[7] = icon;
         drawer.SetResourceResolver(resolver);
     }
 };
@@ -338,6 +342,16 @@ TEST_F(HtmlImageTest, BitmapsTakeTheirSizeAndShadowOffsets) {
     EXPECT_EQ(Prepare("<bmp iddll=1>"), QSize(1, 1));
     drawer.SetImageShadow(0, 0, 50, true, 7, 7);
     EXPECT_EQ(Prepare("<bmp idres=1 style=s>"), QSize(21, 11));
+}
+
+TEST_F(HtmlImageTest, IconsTakeTheSystemIconSizeUnlessToldOtherwise) {
+    EXPECT_EQ(Prepare("<icon idres=7>"), QSize(33, 33));
+    EXPECT_EQ(Prepare("<icon idres=7 width=50%>"), QSize(17, 33));
+    // Only the drawer's image list answers "index", and this system sets none.
+    EXPECT_EQ(Prepare("<icon index=0>"), QSize(1, 1));
+    const QImage image = Render("<icon idres=7 width=16 height=16>");
+    EXPECT_EQ(CountPixels(image, Reddish), 16 * 16 - 1);
+    EXPECT_EQ(image.pixel(0, 0), 0xFFFFFFFFu);
 }
 
 TEST_F(HtmlImageTest, BitmapsDrawWithTheirMaskColourLeftOut) {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QImage>
+#include <cstdlib>
 
 #include "HtmlTestSupport.h"
 #include "launcher/tooltip/HtmlDrawer.h"
@@ -245,6 +247,22 @@ TEST_F(HtmlTableTest, BackgroundsFillTablesAndCellsAndImagesTile) {
     EXPECT_EQ(cells.pixel(2, 2), kRed);
     const QRect ink = InkBox(cells.copy(2, 2, 60, 10), kRed);
     EXPECT_GT(ink.left(), 40);
+}
+
+TEST_F(HtmlTableTest, TipWithATableRendersToAPicture) {
+    const std::string tip =
+        "<h2>Lecteur</h2><table border=1 borderstyle=double bgcolor=#ffffe0 cellspacing=2>"
+        "<tr><td colspan=2 align=center bgcolor=#d0e0ff>Piste <b>3</b></td></tr>"
+        "<tr><td width=60>Titre</td><td><table border=1 bordercolor=gray><tr><td>A</td>"
+        "<td>B</td></tr></table></td></tr></table><code>fin</code>";
+    const QSize size = Prepare(tip);
+    QImage image(size.width() + 8, size.height() + 8, QImage::Format_ARGB32);
+    image.fill(0xFFFFFFFFu);
+    drawer.DrawPreparedHtml(image, QRect(QPoint(4, 4), size - QSize(1, 1)));
+    EXPECT_TRUE(QRect(QPoint(4, 4), size).contains(InkBox(image)));
+    const char* dir = std::getenv("QUIVLANE_TEST_BINARY_DIR");
+    const QString base = dir == nullptr ? QDir::tempPath() : QString::fromUtf8(dir);
+    EXPECT_TRUE(image.save(QDir(base).filePath(QStringLiteral("html-table-tip.png"))));
 }
 
 TEST_F(HtmlTableTest, TextAroundTablesStacksBlocks) {
