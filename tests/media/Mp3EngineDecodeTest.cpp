@@ -158,6 +158,19 @@ TEST(Mp3DecodeGarbageTest, PlaysOnWithTheNextConfirmedFrame) {
     }
 }
 
+TEST(Mp3DecodeGarbageTest, FramesBeforeTrailingJunkStillPlay) {
+    const std::string bytes =
+        test::ReadFile(MakeFixture({"cbr44.mp3", "s44.wav", 44100, 2, {"-b", "128"}, 44100, 0}));
+    const std::vector<std::size_t> frames = Mp3Fixtures::FrameOffsets(bytes);
+    ASSERT_GT(frames.size(), 40u);
+    // Cut so that the last buffer is part-filled when the junk is met.
+    test::TempDir dir;
+    dir.Write("clean.mp3", bytes.substr(0, frames[38]));
+    dir.Write("junk.mp3", bytes.substr(0, frames[38]) + std::string(300, '\x55'));
+    EXPECT_TRUE(Mp3Fixtures::DecodeWithMpg123(dir.File("clean.mp3")) ==
+                PlayToEnd(dir.File("junk.mp3")));
+}
+
 TEST(Mp3DecodeFailureTest, LayerTwoFileIsNotAnMp3) {
     const std::string wav = Mp3Fixtures::MakeWav("s44.wav", 44100, 2, 3.0);
     const std::string mp2 =
