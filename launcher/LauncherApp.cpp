@@ -3,9 +3,11 @@
 #include <QEvent>
 #include <QTimer>
 #include <cstdio>
+#include <memory>
 
 #include "config/XmlSettingsStore.h"
 #include "launcher/LauncherBar.h"
+#include "launcher/LazySound.h"
 #include "platform/linux/SdlSound.h"
 #include "platform/linux/SystemClock.h"
 #include "platform/linux/SystemdPower.h"
@@ -49,7 +51,7 @@ void LauncherApp::ChooseWindowSystem() {
 int LauncherApp::Run(const std::string& programPath) {
     SystemClock clock;
     XdgShell shell;
-    SdlSound sound;
+    LazySound sound([] { return std::make_unique<SdlSound>(); });
     SystemdPower power;
     QtMessageBoxes messageBoxes;
     XmlSettingsStore store(messageBoxes);

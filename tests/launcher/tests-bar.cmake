@@ -6,6 +6,7 @@ quivlane_add_test(LauncherBarCoreTest
         ${CMAKE_CURRENT_LIST_DIR}/BarKeywordTableTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/ClickTest.cpp
         ${CMAKE_CURRENT_LIST_DIR}/TickTest.cpp
+        ${CMAKE_CURRENT_LIST_DIR}/LauncherLazySoundTest.cpp
     LIBS quivlane_launcher_core)
 
 # The bar's window, offscreen.
