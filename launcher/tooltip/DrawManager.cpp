@@ -20,6 +20,23 @@ constexpr Pixel kAlphaMask = 0xFF000000u;
 // running sums far from overflow.
 constexpr int kMaxShadowDepth = 1023;
 
+// Pictures are stretched to their drawn size before any effect; a size from markup far
+// beyond any screen would only exhaust memory, so such pictures are not drawn.
+constexpr long long kMaxPicturePixels = 1LL << 24;
+
+// Whether a picture of this size at this place (and at its shadow's place) can show at all.
+bool PictureWorthDrawing(const QImage& dc, int x, int y, int width, int height, bool shadow,
+                         int shadowOffsetX, int shadowOffsetY) {
+    if (width <= 0 || height <= 0 || static_cast<long long>(width) * height > kMaxPicturePixels) {
+        return false;
+    }
+    const auto visible = [&](long long px, long long py) {
+        return px < dc.width() && py < dc.height() && px + width > 0 && py + height > 0;
+    };
+    return visible(x, y) || (shadow && visible(static_cast<long long>(x) + shadowOffsetX,
+                                               static_cast<long long>(y) + shadowOffsetY));
+}
+
 void EnsureArgb(QImage& image) {
     if (!image.isNull() && image.format() != QImage::Format_ARGB32) {
         image.convertTo(QImage::Format_ARGB32);
@@ -457,10 +474,6 @@ void DrawManager::DrawShadow(QImage& dst, int x, int y, int width, int height, c
         return;
     }
     const QImage maskArgb = mask.isNull() ? QImage() : AsArgb(mask);
-    const auto w = static_cast<std::size_t>(width);
-    const auto h = static_cast<std::size_t>(height);
-
-    // Only the visible part of the area is darkened, but the factors are those of the whole.
     const auto darken = [&](const auto& factorAt) {
         for (int row = 0; row < target.height; ++row) {
             Pixel* line = Row(dst, target.y + row);
@@ -478,6 +491,7 @@ void DrawManager::DrawShadow(QImage& dst, int x, int y, int width, int height, c
     };
 
     if (!soft) {
+        // The mask lies over the area from its top-left corner; beyond it nothing darkens.
         darken([&](int ax, int ay) {
             if (maskArgb.isNull() || ax >= maskArgb.width() || ay >= maskArgb.height()) {
                 return 1.0;
@@ -494,63 +508,100 @@ void DrawManager::DrawShadow(QImage& dst, int x, int y, int width, int height, c
     const int dx = oddDepth(depthX);
     const int dy = oddDepth(depthY);
 
-    // The mask shrunk into a white field, leaving room for the blur to spread.
-    std::vector<int> blue(w * h, 255);
+    // Only the visible part is darkened, so only it and the reach of the filter around it
+    // are computed: a huge area partly on the image costs no more than the part shown.
+    const int rx = dx / 2;
+    const int ry = dy / 2;
+    const long long visX0 = static_cast<long long>(target.x) - x;
+    const long long visY0 = static_cast<long long>(target.y) - y;
+    const long long regX0 = std::max<long long>(0, visX0 - rx);
+    const long long regY0 = std::max<long long>(0, visY0 - ry);
+    const long long regX1 = std::min<long long>(width, visX0 + target.width + rx);
+    const long long regY1 = std::min<long long>(height, visY0 + target.height + ry);
+    const auto regW = static_cast<std::size_t>(regX1 - regX0);
+    const auto regH = static_cast<std::size_t>(regY1 - regY0);
+
+    // The mask shrunk (nearest pixel) into a white field inset by half the depths, leaving
+    // room for the blur to spread.
     const long long innerW = static_cast<long long>(width) - dx;
     const long long innerH = static_cast<long long>(height) - dy;
-    if (innerW > 0 && innerH > 0 && !maskArgb.isNull()) {
-        const QImage shrunk = maskArgb
-                                  .scaled(static_cast<int>(innerW), static_cast<int>(innerH),
-                                          Qt::IgnoreAspectRatio, Qt::FastTransformation)
-                                  .convertToFormat(QImage::Format_ARGB32);
-        for (int row = 0; row < shrunk.height(); ++row) {
-            const Pixel* line = Row(shrunk, row);
-            int* out = blue.data() + static_cast<std::size_t>(row + dy / 2) * w + dx / 2;
-            for (int col = 0; col < shrunk.width(); ++col) {
-                out[col] = Channel(line[col], 0);
+    const bool hasInner = innerW > 0 && innerH > 0 && !maskArgb.isNull();
+    std::vector<int> blue(regW * regH, 255);
+    if (hasInner) {
+        const long long maskW = maskArgb.width();
+        const long long maskH = maskArgb.height();
+        for (std::size_t r = 0; r < regH; ++r) {
+            const long long iy = regY0 + static_cast<long long>(r) - ry;
+            if (iy < 0 || iy >= innerH) {
+                continue;
+            }
+            const Pixel* line =
+                Row(maskArgb, static_cast<int>((2 * iy + 1) * maskH / (2 * innerH)));
+            int* out = blue.data() + r * regW;
+            for (std::size_t c = 0; c < regW; ++c) {
+                const long long ix = regX0 + static_cast<long long>(c) - rx;
+                if (ix >= 0 && ix < innerW) {
+                    out[c] = Channel(line[(2 * ix + 1) * maskW / (2 * innerW)], 0);
+                }
             }
         }
     }
 
-    // Box sums by running totals: horizontal, then vertical; outside pixels count as white.
-    const int rx = dx / 2;
-    const int ry = dy / 2;
-    std::vector<long long> across(w * h);
-    for (std::size_t row = 0; row < h; ++row) {
-        const int* in = blue.data() + row * w;
-        const auto at = [&](long long col) { return (col < 0 || col >= width) ? 255 : in[col]; };
+    // Box sums by running totals, across each row and then down the columns; pixels outside
+    // the area count as white. Pixels outside the region never reach a visible window.
+    std::vector<long long> across(regW * regH);
+    for (std::size_t r = 0; r < regH; ++r) {
+        const int* in = blue.data() + r * regW;
+        const auto at = [&](long long c) {
+            return (c < 0 || c >= static_cast<long long>(regW)) ? 255 : in[c];
+        };
         long long sum = 0;
         for (long long k = -rx; k <= rx; ++k) {
             sum += at(k);
         }
-        long long* out = across.data() + row * w;
-        for (long long col = 0; col < width; ++col) {
-            out[col] = sum;
-            sum += at(col + rx + 1) - at(col - rx);
+        long long* out = across.data() + r * regW;
+        for (long long c = 0; c < static_cast<long long>(regW); ++c) {
+            out[c] = sum;
+            sum += at(c + rx + 1) - at(c - rx);
         }
     }
     const long long outsideRow = 255LL * dx;
-    std::vector<long long> total(w * h);
-    for (std::size_t col = 0; col < w; ++col) {
-        const auto at = [&](long long row) {
-            return (row < 0 || row >= height) ? outsideRow
-                                              : across[static_cast<std::size_t>(row) * w + col];
-        };
-        long long sum = 0;
-        for (long long k = -ry; k <= ry; ++k) {
-            sum += at(k);
+    const auto addRow = [&](std::vector<long long>& sums, long long r, long long sign) {
+        if (r < 0 || r >= static_cast<long long>(regH)) {
+            for (auto& v : sums) {
+                v += sign * outsideRow;
+            }
+            return;
         }
-        for (long long row = 0; row < height; ++row) {
-            total[static_cast<std::size_t>(row) * w + col] = sum;
-            sum += at(row + ry + 1) - at(row - ry);
+        const long long* row = across.data() + static_cast<std::size_t>(r) * regW;
+        for (std::size_t c = 0; c < regW; ++c) {
+            sums[c] += sign * row[c];
         }
+    };
+    std::vector<long long> sums(regW, 0);
+    for (long long k = -ry; k <= ry; ++k) {
+        addRow(sums, k, 1);
     }
     const double divisor = static_cast<double>(dx) * dy * 255.0;
-    darken([&](int ax, int ay) {
-        return static_cast<double>(
-                   total[static_cast<std::size_t>(ay) * w + static_cast<std::size_t>(ax)]) /
-               divisor;
-    });
+    const long long visOffsetX = visX0 - regX0;
+    for (std::size_t r = 0; r < regH; ++r) {
+        const long long ay = regY0 + static_cast<long long>(r);
+        if (ay >= visY0 && ay < visY0 + target.height) {
+            Pixel* line = Row(dst, static_cast<int>(y + ay)) + target.x;
+            for (int col = 0; col < target.width; ++col) {
+                const double f =
+                    static_cast<double>(sums[static_cast<std::size_t>(visOffsetX + col)]) / divisor;
+                if (f >= 0.0 && f < 1.0) {
+                    const Pixel p = line[col];
+                    line[col] = Compose(p, static_cast<int>(Channel(p, 16) * f),
+                                        static_cast<int>(Channel(p, 8) * f),
+                                        static_cast<int>(Channel(p, 0) * f));
+                }
+            }
+        }
+        addRow(sums, static_cast<long long>(r) + ry + 1, 1);
+        addRow(sums, static_cast<long long>(r) - ry, -1);
+    }
 }
 
 void DrawManager::DrawWorkingImage(QImage& dc, int x, int y, int width, int height,
@@ -611,7 +662,8 @@ void DrawManager::DrawBitmap(QImage& dc, int x, int y, int width, int height, co
                              bool useTransparentColor, Rgb transparentColor, unsigned effects,
                              bool shadow, int shadowOffsetX, int shadowOffsetY, int depthX,
                              int depthY, Rgb color) {
-    if (bitmap.isNull() || width <= 0 || height <= 0) {
+    if (bitmap.isNull() ||
+        !PictureWorthDrawing(dc, x, y, width, height, shadow, shadowOffsetX, shadowOffsetY)) {
         return;
     }
     const QImage working =
@@ -624,7 +676,8 @@ void DrawManager::DrawBitmap(QImage& dc, int x, int y, int width, int height, co
 }
 
 Icon DrawManager::ScaleIcon(const Icon& icon, int width, int height) {
-    if (icon.IsNull() || width <= 0 || height <= 0) {
+    if (icon.IsNull() || width <= 0 || height <= 0 ||
+        static_cast<long long>(width) * height > kMaxPicturePixels) {
         return {};
     }
     return Icon{icon.color.scaled(width, height, Qt::IgnoreAspectRatio, Qt::FastTransformation),
@@ -634,7 +687,8 @@ Icon DrawManager::ScaleIcon(const Icon& icon, int width, int height) {
 void DrawManager::DrawIcon(QImage& dc, int x, int y, int width, int height, const Icon& icon,
                            unsigned effects, bool shadow, int shadowOffsetX, int shadowOffsetY,
                            int depthX, int depthY, Rgb color) {
-    if (icon.IsNull() || width <= 0 || height <= 0) {
+    if (icon.IsNull() ||
+        !PictureWorthDrawing(dc, x, y, width, height, shadow, shadowOffsetX, shadowOffsetY)) {
         return;
     }
     const Icon sized = icon.Size() == QSize(width, height) && icon.mask.size() == icon.Size()

@@ -383,6 +383,17 @@ TEST(DrawShadow, EvenDepthsUseTheNextOddDepth) {
     EXPECT_GT(Red(At(seven, 3, 3)), 0);
 }
 
+TEST(DrawShadow, HugeAreasCostOnlyTheirVisiblePart) {
+    DrawManager dm;
+    const QImage black = Canvas(1, 1, 0xFF000000u);
+    QImage dst = Canvas(20, 10, 0xFFFFFFFFu);
+    dm.DrawShadow(dst, -1000000000, 0, 2000000000, 10, black, true, 3, 3);
+    // Rows 1..7 hold the shrunk mask; the first row's window sees two white rows in three.
+    EXPECT_EQ(At(dst, 10, 4), 0xFF000000u);
+    EXPECT_EQ(Red(At(dst, 10, 0)), 170);
+    EXPECT_EQ(At(dst, 0, 0), At(dst, 19, 0));
+}
+
 TEST(DrawShadow, WhiteMasksAndDegenerateDepthsLeaveThePixels) {
     DrawManager dm;
     const QImage white = Canvas(10, 10, 0xFFFFFFFFu);
@@ -477,6 +488,20 @@ TEST(DrawBitmap, ShadowBitDarkensAtTheOffsetAndKeepsTheImageInPlace) {
     EXPECT_EQ(At(soft, 2, 2), 0xFF0000FFu);
     EXPECT_LT(Red(At(soft, 7, 7)), 255);
     EXPECT_EQ(At(soft, 11, 11), 0xFFFFFFFFu);
+}
+
+TEST(DrawBitmap, PicturesThatCannotShowAreSkipped) {
+    DrawManager dm;
+    QImage bmp(2, 2, QImage::Format_RGB32);
+    bmp.fill(0xFFFFFFFFu);
+    QImage dc = Canvas(8, 8);
+    dm.DrawBitmap(dc, 0, 0, 100000, 100000, bmp, false, kBlack, 0, false, 0, 0, 0, 0, kBlack);
+    dm.DrawBitmap(dc, 8, 0, 4, 4, bmp, false, kBlack, 0, false, 0, 0, 0, 0, kBlack);
+    dm.DrawIcon(dc, 0, 0, 100000, 100000, Icon::FromImage(bmp), 0, false, 0, 0, 0, 0, kBlack);
+    EXPECT_EQ(dc, Canvas(8, 8));
+    // Only the shadow's place is on the image: the picture is still drawn there.
+    dm.DrawBitmap(dc, -10, -10, 2, 2, bmp, false, kBlack, 0, true, 11, 11, 0, 0, kBlack);
+    EXPECT_EQ(At(dc, 1, 1), 0xFFFFFFFFu);
 }
 
 Icon TwoByTwoIcon() {
