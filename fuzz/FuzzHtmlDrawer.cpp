@@ -54,12 +54,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     }
     drawer.DrawPreparedHtml(image, QRect(2, 2, measured.width() - 1, measured.height() - 1));
-    for (const auto& area : drawer.LinkAreas()) {
-        if (drawer.HitLink(area.rect.center()) < 0) {
+    // Copied: clicks and hovers may not invalidate what is being walked, but check that too.
+    const auto areas = drawer.LinkAreas();
+    for (const auto& area : areas) {
+        // Edges count, so even an area of no width holds its corner.
+        const QPoint corner = area.rect.topLeft();
+        if (drawer.HitLink(corner) < 0) {
             std::abort();
         }
-        drawer.OnMouseMove(area.rect.center());
-        drawer.OnClick(area.rect.center());
+        drawer.OnMouseMove(corner);
+        drawer.OnClick(corner);
     }
     drawer.AdvanceAnimations();
     drawer.DrawPreparedHtml(image, QRect(0, 0, 160, 120));
