@@ -2,8 +2,8 @@
 // device that completes every buffer at once.
 #include <unistd.h>
 
-#include <cstddef>
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <string>
