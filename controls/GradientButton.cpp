@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QEnterEvent>
 #include <QFontMetrics>
+#include <QLinearGradient>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -60,19 +61,15 @@ void GradientButton::FillGradient(QPainter& painter, const QRect& rect, const QC
     if (rect.isEmpty()) {
         return;
     }
-    const int extent = vertical ? rect.height() : rect.width();
-    const int steps = std::max(extent - 1, 1);
-    const auto channel = [steps](int a, int b, int i) { return a + (b - a) * i / steps; };
-    for (int i = 0; i < extent; ++i) {
-        const QColor colour(channel(first.red(), last.red(), i),
-                            channel(first.green(), last.green(), i),
-                            channel(first.blue(), last.blue(), i));
-        if (vertical) {
-            painter.fillRect(QRect(rect.left(), rect.top() + i, rect.width(), 1), colour);
-        } else {
-            painter.fillRect(QRect(rect.left() + i, rect.top(), 1, rect.height()), colour);
-        }
-    }
+    // From the centre of the first pixel row (or column) to the centre of the last, so that
+    // both ends show their colours exactly.
+    const QPointF start(rect.left() + 0.5, rect.top() + 0.5);
+    const QPointF end = vertical ? QPointF(rect.left() + 0.5, rect.bottom() + 0.5)
+                                 : QPointF(rect.right() + 0.5, rect.top() + 0.5);
+    QLinearGradient gradient(start, end);
+    gradient.setColorAt(0.0, first);
+    gradient.setColorAt(1.0, last);
+    painter.fillRect(rect, gradient);
 }
 
 QRect GradientButton::CaptionArea() const {

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QPainter>
 #include <QTimer>
 
 namespace quivlane {
@@ -93,6 +94,32 @@ TEST_F(GradientButtonTest, OnlyStyleTwoFollowsThePointer) {
     Enter();
     EXPECT_FALSE(button.IsHovered());
     EXPECT_EQ(Render().pixelColor(2, 20), QColor(200, 200, 216));
+}
+
+TEST(FillGradientTest, BothEndsExactAndSteadyInBetween) {
+    for (const bool vertical : {true, false}) {
+        QImage image(vertical ? 9 : 60, vertical ? 60 : 9, QImage::Format_RGB32);
+        image.fill(Qt::black);
+        QPainter painter(&image);
+        const QRect area = image.rect().adjusted(1, 1, -2, -2);
+        GradientButton::FillGradient(painter, area, QColor(10, 200, 40), QColor(250, 20, 40),
+                                     vertical);
+        painter.end();
+        const auto at = [&](int i) {
+            return vertical ? image.pixelColor(4, area.top() + i)
+                            : image.pixelColor(area.left() + i, 4);
+        };
+        const int extent = vertical ? area.height() : area.width();
+        EXPECT_EQ(at(0), QColor(10, 200, 40));
+        EXPECT_EQ(at(extent - 1), QColor(250, 20, 40));
+        for (int i = 1; i < extent; ++i) {
+            ASSERT_GE(at(i).red(), at(i - 1).red()) << i;
+            ASSERT_LE(at(i).green(), at(i - 1).green()) << i;
+        }
+        // Nothing outside the rectangle.
+        EXPECT_EQ(image.pixelColor(0, 0), QColor(Qt::black));
+        EXPECT_EQ(image.pixelColor(image.width() - 1, image.height() - 1), QColor(Qt::black));
+    }
 }
 
 TEST_F(GradientButtonTest, WithoutTheGradientTheFaceIsPlain) {
