@@ -328,6 +328,12 @@ QImage Artwork::Editor() {
         Screw(p, at, 4.0);
     }
 
+    // Pockets under the two groups of controls.
+    Recess(p, QRectF(DuRect(351, 10, 169, 111)).adjusted(-2.5, -2.5, 2.5, 2.5), 6,
+           QColor(0, 0, 0, 12));
+    Recess(p, QRectF(DuRect(7, 121, 513, 172)).adjusted(-2.5, -2.5, 2.5, 2.5), 6,
+           QColor(0, 0, 0, 12));
+
     // Title: a lit LED panel naming the tool.
     const QRectF titleBox(22, 18, 490, 168);
     GlassWindow(p, titleBox);
