@@ -9,6 +9,8 @@
 #include <memory>
 
 #include "controls/GradientButton.h"
+#include "controls/IndicatorLight.h"
+#include "controls/MatrixDisplay.h"
 #include "resources/ResourceNames.h"
 #include "support/TempDir.h"
 
@@ -139,6 +141,22 @@ TEST_F(DragTest, AFreeSpotDragsTheWindow) {
     const QPoint after = dialog.pos();
     Send(&dialog, QEvent::MouseMove, QPoint(10, 10), Qt::NoButton);
     EXPECT_EQ(dialog.pos(), after);
+}
+
+TEST_F(DragTest, TheDisplayAndLampsLetTheDragThrough) {
+    auto display = std::make_unique<MatrixDisplay>(&dialog);
+    display->setGeometry(SkinnedDialog::DialogUnitsToPixels(14, 35, 93, 14));
+    auto lamp = std::make_unique<IndicatorLight>(&dialog);
+    lamp->setGeometry(SkinnedDialog::DialogUnitsToPixels(13, 49, 13, 11));
+    for (const QWidget* passive :
+         {static_cast<QWidget*>(display.get()), static_cast<QWidget*>(lamp.get())}) {
+        const QPoint start = dialog.pos();
+        const QPoint on = passive->geometry().center();
+        Send(&dialog, QEvent::MouseButtonPress, on, Qt::LeftButton);
+        Send(&dialog, QEvent::MouseMove, on + QPoint(5, 7), Qt::LeftButton);
+        Send(&dialog, QEvent::MouseButtonRelease, on + QPoint(5, 7), Qt::NoButton);
+        EXPECT_EQ(dialog.pos(), start + QPoint(5, 7));
+    }
 }
 
 TEST_F(DragTest, APressOnAControlDoesNotDrag) {
