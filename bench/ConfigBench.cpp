@@ -65,6 +65,17 @@ void BM_BareParse(benchmark::State& state) {
 }
 BENCHMARK(BM_BareParse);
 
+void BM_OneGetValue(benchmark::State& state) {
+    const std::string& path = FullFile();
+    SilentBoxes boxes;
+    quivlane::XmlSettingsStore store(boxes);
+    store.SetPath(path);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(store.GetValue("BOUTON19", "COMMENTAIRE", ""));
+    }
+}
+BENCHMARK(BM_OneGetValue);
+
 void BM_LauncherStart(benchmark::State& state) {
     const std::string& path = FullFile();
     SilentBoxes boxes;
