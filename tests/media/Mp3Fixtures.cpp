@@ -38,9 +38,16 @@ std::string UniqueTemp(const std::string& target) {
 
 std::string Mp3Fixtures::Directory() {
     const char* build = std::getenv("QUIVLANE_TEST_BINARY_DIR");
-    std::filesystem::path dir = build != nullptr && *build != '\0'
-                                    ? std::filesystem::path(build) / "tests" / "media" / "fixtures"
-                                    : std::filesystem::temp_directory_path() / "quivlane-fixtures";
+    std::filesystem::path dir;
+    if (build != nullptr && *build != '\0') {
+        dir = std::filesystem::path(build) / "tests" / "media" / "fixtures";
+    } else {
+#ifdef QUIVLANE_MEDIA_FIXTURE_DIR
+        dir = QUIVLANE_MEDIA_FIXTURE_DIR;
+#else
+        dir = std::filesystem::temp_directory_path() / "quivlane-fixtures";
+#endif
+    }
     std::filesystem::create_directories(dir);
     return dir.string();
 }
