@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "launcher/tooltip/HtmlAnimation.h"
+#include "launcher/tooltip/HtmlFontCache.h"
 #include "launcher/tooltip/HtmlLineRecord.h"
 #include "launcher/tooltip/HtmlLinkArea.h"
 #include "launcher/tooltip/HtmlResourceResolver.h"
@@ -81,6 +82,7 @@ class HtmlDrawer {
     Shell& shell_;
     std::shared_ptr<const HtmlResourceResolver> resolver_;
     StyleSheet sheet_;
+    HtmlFontCache fonts_;
 
     std::string text_;
     std::string working_;

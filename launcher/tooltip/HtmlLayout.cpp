@@ -15,8 +15,6 @@ namespace quivlane {
 
 namespace {
 
-// Markup can ask for any size; fonts beyond this only cost time.
-constexpr int kMaxFontPixels = 1000;
 constexpr int kMaxCount = 1000;
 
 bool IsBreakCharacter(QChar c) {
@@ -185,38 +183,8 @@ void HtmlLayout::ApplySheetStyle(std::string_view selector) {
     drawer_.sheet_.ApplyStyle(selector, style_, metrics_.lengths);
 }
 
-const HtmlLayout::Metrics& HtmlLayout::MetricsFor(const TextStyle& style) {
-    const int pixels = std::clamp(style.fontSize, 1, kMaxFontPixels);
-    const int weight = std::clamp(style.weight, 1, 1000);
-    std::string key = style.face;
-    key += '|';
-    key += std::to_string(pixels);
-    key += '|';
-    key += std::to_string(weight);
-    key += style.italic ? 'i' : '-';
-    key += style.underline ? 'u' : '-';
-    key += style.strikeout ? 's' : '-';
-    auto it = fonts_.find(key);
-    if (it != fonts_.end()) {
-        return it->second;
-    }
-    Metrics m;
-    m.font.setFamily(QString::fromStdString(style.face));
-    m.font.setPixelSize(pixels);
-    m.font.setWeight(static_cast<QFont::Weight>(weight));
-    m.font.setItalic(style.italic);
-    m.font.setUnderline(style.underline);
-    m.font.setStrikeOut(style.strikeout);
-    m.fm = std::make_shared<QFontMetrics>(m.font, &device_);
-    m.ascent = m.fm->ascent();
-    m.descent = m.fm->descent();
-    m.height = m.ascent + m.descent;
-    m.lengths = QtStyleSupport::LengthContextFor(m.font, &device_);
-    return fonts_.emplace(std::move(key), std::move(m)).first->second;
-}
-
 void HtmlLayout::StyleChanged() {
-    metrics_ = MetricsFor(style_);
+    metrics_ = drawer_.fonts_.Get(style_, device_);
 }
 
 QImage& HtmlLayout::Dc() {
@@ -441,7 +409,7 @@ void HtmlLayout::OpenLink(const HtmlToken& tag) {
 }
 
 void HtmlLayout::PlaceText(Line& line, const QString& text, bool wrap) {
-    const QFontMetrics& fm = *metrics_.fm;
+    const QFontMetrics& fm = *metrics_.metrics;
     QString rest = text;
     while (!rest.isEmpty()) {
         if (!wrap || line.wrapWidth <= 0 || line.x + fm.horizontalAdvance(rest) <= line.wrapWidth) {
@@ -500,7 +468,7 @@ void HtmlLayout::PlaceText(Line& line, const QString& text, bool wrap) {
 }
 
 void HtmlLayout::EmitRun(Line& line, const QString& text) {
-    const QFontMetrics& fm = *metrics_.fm;
+    const QFontMetrics& fm = *metrics_.metrics;
     const int spaces = static_cast<int>(text.count(QLatin1Char(' ')));
     if (!line.alignSet) {
         line.align = style_.textAlign;

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "launcher/tooltip/DrawManager.h"
+#include "launcher/tooltip/HtmlFontCache.h"
 #include "launcher/tooltip/HtmlToken.h"
 #include "launcher/tooltip/LengthContext.h"
 #include "launcher/tooltip/TextStyle.h"
@@ -60,14 +61,6 @@ class HtmlLayout {
     int NextTableNumber() { return tableCounter_++; }
 
   private:
-    struct Metrics {
-        QFont font;
-        std::shared_ptr<QFontMetrics> fm;
-        int ascent = 0;
-        int descent = 0;
-        int height = 0;
-        LengthContext lengths;
-    };
     struct Level {
         std::string label;
         TextStyle style;
@@ -79,7 +72,6 @@ class HtmlLayout {
     QSize LayoutFlow(std::string_view text, const QRect& rect);
     QPainter& Painter();
     void EndPainter();
-    const Metrics& MetricsFor(const TextStyle& style);
 
     // Flow steps.
     void HandleTag(Line& line, const HtmlToken& tag);
@@ -102,14 +94,13 @@ class HtmlLayout {
     std::optional<QPainter> painter_;
 
     TextStyle style_;
-    Metrics metrics_;
+    HtmlFont metrics_;
     std::vector<Level> stack_;
     int linkIndex_ = -1;
     int linkCounter_ = 0;
     int tableCounter_ = 0;
     std::size_t lineCursor_ = 0;
     std::size_t animationCursor_ = 0;
-    std::map<std::string, Metrics> fonts_;
 };
 
 }  // namespace quivlane

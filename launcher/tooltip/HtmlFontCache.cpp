@@ -1,0 +1,54 @@
+#include "launcher/tooltip/HtmlFontCache.h"
+
+#include <algorithm>
+
+#include "launcher/tooltip/QtStyleSupport.h"
+
+namespace quivlane {
+
+namespace {
+
+// Markup can ask for any size; fonts beyond this only cost time.
+constexpr int kMaxFontPixels = 1000;
+// Markup can also ask for any number of fonts; keep memory bounded.
+constexpr std::size_t kMaxFonts = 64;
+
+}  // namespace
+
+const HtmlFont& HtmlFontCache::Get(const TextStyle& style, const QPaintDevice& device) {
+    if (device.logicalDpiX() != dpiX_ || device.logicalDpiY() != dpiY_ ||
+        fonts_.size() >= kMaxFonts) {
+        fonts_.clear();
+        dpiX_ = device.logicalDpiX();
+        dpiY_ = device.logicalDpiY();
+    }
+    const int pixels = std::clamp(style.fontSize, 1, kMaxFontPixels);
+    const int weight = std::clamp(style.weight, 1, 1000);
+    std::string key = style.face;
+    key += '|';
+    key += std::to_string(pixels);
+    key += '|';
+    key += std::to_string(weight);
+    key += style.italic ? 'i' : '-';
+    key += style.underline ? 'u' : '-';
+    key += style.strikeout ? 's' : '-';
+    auto it = fonts_.find(key);
+    if (it != fonts_.end()) {
+        return it->second;
+    }
+    HtmlFont f;
+    f.font.setFamily(QString::fromStdString(style.face));
+    f.font.setPixelSize(pixels);
+    f.font.setWeight(static_cast<QFont::Weight>(weight));
+    f.font.setItalic(style.italic);
+    f.font.setUnderline(style.underline);
+    f.font.setStrikeOut(style.strikeout);
+    f.metrics = std::make_shared<const QFontMetrics>(f.font, &device);
+    f.ascent = f.metrics->ascent();
+    f.descent = f.metrics->descent();
+    f.height = f.ascent + f.descent;
+    f.lengths = QtStyleSupport::LengthContextFor(f.font, &device);
+    return fonts_.emplace(std::move(key), std::move(f)).first->second;
+}
+
+}  // namespace quivlane
