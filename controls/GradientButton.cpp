@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStringList>
 #include <algorithm>
 
 namespace quivlane {
@@ -89,7 +90,13 @@ QString GradientButton::DisplayedCaption() const {
         return {};
     }
     if (textAlign_ == kWordWrap) {
-        return text();
+        // Lines break between words; a word too wide for a line is cut with an ellipsis.
+        QStringList words = text().split(QLatin1Char(' '));
+        for (QString& word : words) {
+            word =
+                fontMetrics().elidedText(word, Qt::ElideRight, area.width(), Qt::TextShowMnemonic);
+        }
+        return words.join(QLatin1Char(' '));
     }
     return fontMetrics().elidedText(text(), Qt::ElideRight, area.width(), Qt::TextShowMnemonic);
 }

@@ -162,6 +162,13 @@ TEST_F(GradientButtonTest, ALongCaptionEndsInAnEllipsisInsideTheFace) {
 
     button.setText(QStringLiteral("Radio"));
     EXPECT_EQ(button.DisplayedCaption(), QStringLiteral("Radio"));
+
+    // Word-wrapped captions cut only the words that cannot fit on a line.
+    button.SetTextAlign(GradientButton::kWordWrap);
+    button.setText(QStringLiteral("Choix Anticonstitutionnellement"));
+    const QString wrapped = button.DisplayedCaption();
+    EXPECT_TRUE(wrapped.startsWith(QStringLiteral("Choix Anti"))) << wrapped.toStdString();
+    EXPECT_TRUE(wrapped.endsWith(QChar(0x2026)));
 }
 
 TEST_F(GradientButtonTest, AnEmptyCaptionDrawsFrameAndFaceOnly) {
