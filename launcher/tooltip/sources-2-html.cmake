@@ -6,6 +6,7 @@ add_library(quivlane_tooltip_html STATIC
     ${CMAKE_CURRENT_LIST_DIR}/HtmlBlockSplitter.cpp
     ${CMAKE_CURRENT_LIST_DIR}/HtmlTableReader.cpp
     ${CMAKE_CURRENT_LIST_DIR}/HtmlResourceResolver.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/HtmlFontCache.cpp
     ${CMAKE_CURRENT_LIST_DIR}/HtmlImage.cpp
     ${CMAKE_CURRENT_LIST_DIR}/HtmlLayout.cpp
     ${CMAKE_CURRENT_LIST_DIR}/HtmlTable.cpp
