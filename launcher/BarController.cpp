@@ -374,6 +374,13 @@ void BarController::OnMenuCommand(int command) {
     }
 }
 
+void BarController::RunMenuUnderButton(int buttonId, const std::vector<MenuEntry>& entries) {
+    const int command = view_.ShowMenuUnderButton(buttonId, entries);
+    if (command != 0) {
+        view_.PostCommand(command);
+    }
+}
+
 void BarController::ReleaseTray() {
     if (hasTrayIcon_ && seams_.tray != nullptr) {
         seams_.tray->Remove();

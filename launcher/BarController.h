@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "config/ButtonSlot.h"
 #include "config/SettingsStore.h"
@@ -46,6 +47,8 @@ class BarController {
     // A mouse move over the bar's own surface (not over a control).
     void OnMouseMoveOverBar();
     void OnMenuCommand(int command);
+    // For the players' menus: shows the menu under the button and posts the chosen command.
+    void RunMenuUnderButton(int buttonId, const std::vector<MenuEntry>& entries);
     void FarewellAndQuit();
     // Everything released on a close request, before the dialog ends.
     void ReleaseOnClose();

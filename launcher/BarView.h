@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "launcher/Rgb.h"
 
@@ -8,6 +9,12 @@ namespace quivlane {
 
 enum class BarLight { Power, Action };
 enum class LightState { BrightRed, DarkRed, BrightGreen };
+
+// One command of a pop-up menu.
+struct MenuEntry {
+    int command;
+    std::string text;
+};
 
 // What the bar's rules ask of its window. Ids are the bar's control and timer ids.
 class BarView {
@@ -32,6 +39,12 @@ class BarView {
     // Both report false when the window system cannot do it.
     virtual bool SetWindowAlpha(int alpha) = 0;
     virtual bool SetColourKey(Rgb key) = 0;
+
+    // A pop-up whose top-left corner is the button's bottom-left corner; either mouse button
+    // chooses. The chosen command, or 0.
+    virtual int ShowMenuUnderButton(int buttonId, const std::vector<MenuEntry>& entries) = 0;
+    // Hands a command to the bar once the current event is done, as a posted message is.
+    virtual void PostCommand(int command) = 0;
 
     // Runs the web-address entry modally; the address typed, or empty when cancelled.
     virtual std::string RunUrlEntryDialog() = 0;

@@ -239,6 +239,23 @@ bool LauncherBar::SetColourKey(Rgb key) {
     return SkinnedDialog::SetColourKey(ToQColor(key));
 }
 
+int LauncherBar::ShowMenuUnderButton(int buttonId, const std::vector<MenuEntry>& entries) {
+    GradientButton* button = Button(buttonId);
+    if (button == nullptr) {
+        return 0;
+    }
+    QMenu menu(this);
+    for (const MenuEntry& entry : entries) {
+        menu.addAction(QString::fromStdString(entry.text))->setData(entry.command);
+    }
+    return button->ShowMenu(menu);
+}
+
+void LauncherBar::PostCommand(int command) {
+    QMetaObject::invokeMethod(
+        this, [this, command] { controller_.OnMenuCommand(command); }, Qt::QueuedConnection);
+}
+
 std::string LauncherBar::RunUrlEntryDialog() {
     UrlEntryDialog dialog(ports_.clock, programFolder_, this);
     dialog.exec();

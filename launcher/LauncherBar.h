@@ -58,6 +58,8 @@ class LauncherBar : public SkinnedDialog, public BarView {
     void StopTimer(int id) override;
     bool SetWindowAlpha(int alpha) override;
     bool SetColourKey(Rgb key) override;
+    int ShowMenuUnderButton(int buttonId, const std::vector<MenuEntry>& entries) override;
+    void PostCommand(int command) override;
     std::string RunUrlEntryDialog() override;
     void EndBar(bool confirmed) override;
 

@@ -64,6 +64,19 @@ bool RecordingBarView::SetColourKey(Rgb key) {
     return true;
 }
 
+int RecordingBarView::ShowMenuUnderButton(int buttonId, const std::vector<MenuEntry>& entries) {
+    std::vector<std::string> texts;
+    for (const MenuEntry& entry : entries) {
+        texts.push_back(entry.text);
+    }
+    menus.emplace_back(buttonId, texts);
+    return menuAnswer;
+}
+
+void RecordingBarView::PostCommand(int command) {
+    posted.push_back(command);
+}
+
 std::string RecordingBarView::RunUrlEntryDialog() {
     ++urlDialogs;
     return urlAnswer;

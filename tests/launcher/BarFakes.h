@@ -38,6 +38,8 @@ class RecordingBarView final : public BarView {
     void StopTimer(int id) override;
     bool SetWindowAlpha(int alpha) override;
     bool SetColourKey(Rgb key) override;
+    int ShowMenuUnderButton(int buttonId, const std::vector<MenuEntry>& entries) override;
+    void PostCommand(int command) override;
     std::string RunUrlEntryDialog() override;
     void EndBar(bool confirmed) override;
 
@@ -54,6 +56,9 @@ class RecordingBarView final : public BarView {
     std::map<int, int> runningTimers;  // id -> period
     std::vector<int> alphas;
     std::vector<Rgb> colourKeys;
+    std::vector<std::pair<int, std::vector<std::string>>> menus;  // button, texts
+    int menuAnswer = 0;
+    std::vector<int> posted;
     std::string urlAnswer;
     int urlDialogs = 0;
     std::optional<bool> ended;

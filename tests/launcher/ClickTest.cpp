@@ -208,6 +208,18 @@ TEST_F(ClickTest, MenuCommandsRouteToPlayersAndQuit) {
     EXPECT_EQ(view.ended, true);
 }
 
+TEST_F(ClickTest, MenuUnderButtonPostsOnlyAChosenCommand) {
+    OneButton("x", "x");
+    const std::vector<MenuEntry> entries{{32775, "Lecture"}, {32773, "Arrêt"}};
+    bar.RunMenuUnderButton(1000, entries);
+    EXPECT_TRUE(view.posted.empty());
+    view.menuAnswer = 32773;
+    bar.RunMenuUnderButton(1000, entries);
+    EXPECT_EQ(view.posted, (std::vector<int>{32773}));
+    EXPECT_EQ(view.menus.back(),
+              (std::pair<int, std::vector<std::string>>{1000, {"Lecture", "Arrêt"}}));
+}
+
 TEST_F(ClickTest, FarewellShowsGoodbyeWaitsAndReleases) {
     Button(2, "Cacher", "CACHER_QUIVLANE");
     OneButton("x", "x");

@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QImage>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QTimer>
 #include <map>
 
 #include "config/XmlSettingsStore.h"
@@ -149,6 +151,37 @@ TEST_F(LauncherBarTest, FadeAndRestoreGoThroughTheWindow) {
     QApplication::sendEvent(&b, &move);
     EXPECT_EQ(b.Controller().FadeState(), BarController::AutoHideState::Shown);
     EXPECT_EQ(b.ColourKey(), QColor(255, 254, 255));
+}
+
+TEST_F(LauncherBarTest, MenuOpensUnderTheButtonAndItsChoiceArrivesLater) {
+    LauncherBar& b = Bar();
+    b.show();
+    QPoint shownAt;
+    QMenu* seen = nullptr;
+    QTimer picker;
+    picker.setInterval(10);
+    QObject::connect(&picker, &QTimer::timeout, [&] {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            auto* menu = qobject_cast<QMenu*>(top);
+            if (menu != nullptr && menu->isVisible() && seen == nullptr) {
+                seen = menu;
+                shownAt = menu->pos();
+                menu->setActiveAction(menu->actions().at(1));
+                QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+                QApplication::sendEvent(menu, &enter);
+            }
+        }
+    });
+    picker.start();
+    b.Controller().RunMenuUnderButton(1002, {{32775, "Lecture"}, {32790, "Quitter Quivlane"}});
+    picker.stop();
+    ASSERT_NE(seen, nullptr);
+    EXPECT_EQ(shownAt, b.Button(1002)->mapToGlobal(QPoint(0, b.Button(1002)->height())));
+    // Posted, not run inside the menu: nothing has happened yet.
+    EXPECT_EQ(b.result(), QDialog::Rejected);
+    QApplication::processEvents();
+    EXPECT_EQ(b.result(), QDialog::Accepted);
+    EXPECT_EQ(b.Display()->TextBytes(), "  Au revoir !   ");
 }
 
 // Counts paint events per widget.
