@@ -1,5 +1,4 @@
 #include "controls/SkinnedDialog.h"
-#include <algorithm>
 
 #include <QBitmap>
 #include <QMouseEvent>
@@ -7,6 +6,7 @@
 #include <QRegion>
 #include <QString>
 #include <QWindow>
+#include <algorithm>
 
 #include "controls/DialogUnits.h"
 
