@@ -95,6 +95,8 @@ QSize HtmlLayout::Run(std::string_view text, const QRect& rect) {
     style_.Reset();
     stack_.clear();
     linkIndex_ = -1;
+    // Metrics first: the sheet's lengths are read against this device and font.
+    StyleChanged();
     ApplySheetStyle("body");
     StyleChanged();
     const QSize size = LayoutBlocks(text, rect);
