@@ -99,16 +99,25 @@ TEST(SdlWaveOutDeviceTest, BuffersCompleteInOrderOnTheAudioThread) {
     EXPECT_TRUE(out.IsBufferDone(3) && out.IsBufferDone(1) && out.IsBufferDone(0));
     EXPECT_EQ(1, out.UnprepareBuffer(3));
 
-    // Paused, nothing is consumed; a reset hands back what was queued.
+    // Paused, the queued buffer waits and keeps the device from closing; restarted, it plays.
     EXPECT_EQ(1, out.Pause());
     out.SetBufferLength(2, out.GetBufferBytes());
     ASSERT_EQ(1, out.PlayBuffer(2));
-    EXPECT_FALSE(out.IsBufferDone(2));
     EXPECT_EQ(0, out.UnprepareBuffer(2));
     EXPECT_EQ(0, out.Close());
     EXPECT_EQ("WaveOut::Close   *** There are still buffers in the queue", out.GetErrorText());
+    EXPECT_EQ(1, out.Restart());
+    {
+        std::unique_lock lock(completions.mutex);
+        completions.changed.wait(lock, [&] { return completions.users.size() == 4; });
+        EXPECT_EQ(2u, completions.users.back());
+    }
+    // A reset hands back what was queued, paused or not.
+    EXPECT_EQ(1, out.Pause());
+    ASSERT_EQ(1, out.PlayBuffer(1));
+    EXPECT_FALSE(out.IsBufferDone(1));
     EXPECT_EQ(1, out.Reset());
-    EXPECT_TRUE(out.IsBufferDone(2));
+    EXPECT_TRUE(out.IsBufferDone(1));
     EXPECT_EQ(1, out.Close());
     EXPECT_EQ(1, out.Uninitialize());
 }
