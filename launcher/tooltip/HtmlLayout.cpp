@@ -67,6 +67,7 @@ struct HtmlLayout::Line {
     // Drawing.
     HtmlLineRecord record;
     int offset = 0;
+    int extra = 0;  // justification pixels handed out so far; wrapping never sees them
     int justifyExtra = 0;
     int justifySpaces = 0;
 };
@@ -213,7 +214,7 @@ void HtmlLayout::StartLine(Line& line) {
     line.hasContent = false;
     line.alignSet = false;
     line.ascent = line.descent = line.minHeight = line.spaces = 0;
-    line.offset = line.justifyExtra = line.justifySpaces = 0;
+    line.offset = line.extra = line.justifyExtra = line.justifySpaces = 0;
     if (measuring_) {
         return;
     }
@@ -503,7 +504,7 @@ void HtmlLayout::EmitRun(Line& line, const QString& text) {
             top += H - a - D;
             break;
     }
-    const int left = line.rect.left() + line.offset + line.x;
+    const int left = line.rect.left() + line.offset + line.x + line.extra;
 
     // Justified lines draw word by word so that each space can take its share.
     std::vector<std::pair<QString, int>> pieces;
@@ -547,7 +548,10 @@ void HtmlLayout::EmitRun(Line& line, const QString& text) {
         p.fillRect(QRect(left, top, width, thickness), ToQ(style_.textColor));
     }
     RecordLink(QRect(left, top, width, h));
-    line.x += width;
+    // Both passes must wrap at the same points, so x moves by the natural width only.
+    const int natural = fm.horizontalAdvance(text);
+    line.x += natural;
+    line.extra += width - natural;
 }
 
 void HtmlLayout::PlaceTab(Line& line, int count) {
@@ -585,9 +589,9 @@ void HtmlLayout::PlaceRule(Line& line, const HtmlToken& tag) {
     line.minHeight = std::max(line.minHeight, thickness + 8);
     if (!measuring_ && thickness > 0 && width > 0) {
         const int mid = line.rect.top() + line.y + line.record.height / 2;
-        Painter().fillRect(
-            QRect(line.rect.left() + line.offset + line.x, mid - thickness / 2, width, thickness),
-            ToQ(color));
+        Painter().fillRect(QRect(line.rect.left() + line.offset + line.x + line.extra,
+                                 mid - thickness / 2, width, thickness),
+                           ToQ(color));
     }
     line.x += width;
 }
@@ -636,7 +640,7 @@ void HtmlLayout::PlaceImage(Line& line, const HtmlToken& tag, int code) {
             top += H - D - h;
             break;
     }
-    const int left = line.rect.left() + line.offset + line.x;
+    const int left = line.rect.left() + line.offset + line.x + line.extra;
     const bool hot = style_.linkKind != TextStyle::kLinkNone && linkIndex_ == d.hoveredLink_;
     const bool shadow = (hot ? image.hotShadow : image.shadow) && shadowSet;
     unsigned effects = hot ? image.hotEffects : image.effects;

@@ -191,6 +191,14 @@ TEST_F(HtmlDrawerTest, JustifySpreadsWrappedLinesButNotTheLast) {
     const int lastTop = h * static_cast<int>(lines.size() - 1);
     const QRect last = InkBox(justified.copy(0, lastTop, 400, h));
     EXPECT_NEAR(last.right(), lines.back().width, 3);
+    // Spread runs must not change where the drawing pass wraps the runs after them, even in
+    // a rectangle wider than the maximum width.
+    const std::string runs = "aa <b>bb</b> cc <i>dd</i> ee <b>ff</b> gg <i>hh</i> ii jj kk ll";
+    const QImage plainRuns = Render(runs, QPoint(0, 0), 200);
+    ASSERT_EQ(drawer.LineRecords().size(), 2u);
+    const QImage justifiedRuns = Render("<justify>" + runs + "</justify>", QPoint(0, 0), 200);
+    // The last line is not spread, so it matches the left-aligned one pixel for pixel.
+    EXPECT_EQ(justifiedRuns.copy(0, h, 400, h), plainRuns.copy(0, h, 400, h));
 }
 
 TEST_F(HtmlDrawerTest, RulesTakeTheirWidthAndAtLeastEightPixelsMoreThanTheirThickness) {
