@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <cstdio>
 #include <memory>
+#include <string_view>
 
 #include "config/XmlSettingsStore.h"
 #include "launcher/LauncherBar.h"
@@ -42,7 +43,13 @@ class ExitAfterFirstPaint final : public QObject {
 
 }  // namespace
 
-void LauncherApp::ChooseWindowSystem() {
+void LauncherApp::ChooseWindowSystem(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg(argv[i]);
+        if (arg == "-platform" || arg == "--platform") {
+            return;
+        }
+    }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY")) {
         qputenv("QT_QPA_PLATFORM", "xcb");
     }

@@ -9,7 +9,8 @@ class LauncherApp {
   public:
     // Before the QApplication exists: prefer X11 (through XWayland when needed), since
     // placement, stay-on-top and the shaped window depend on it.
-    static void ChooseWindowSystem();
+    // A platform chosen by QT_QPA_PLATFORM or "-platform" is left alone.
+    static void ChooseWindowSystem(int argc, char* argv[]);
     // Runs the bar; the program's exit code.
     int Run(const std::string& programPath);
 };

@@ -3,7 +3,7 @@
 #include "launcher/LauncherApp.h"
 
 int main(int argc, char* argv[]) {
-    quivlane::LauncherApp::ChooseWindowSystem();
+    quivlane::LauncherApp::ChooseWindowSystem(argc, argv);
     QApplication application(argc, argv);
     quivlane::LauncherApp launcher;
     return launcher.Run(QCoreApplication::applicationFilePath().toStdString());
