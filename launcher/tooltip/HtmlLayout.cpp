@@ -574,12 +574,11 @@ void HtmlLayout::PlaceRule(Line& line, const HtmlToken& tag) {
     const std::string* widthText = tag.Find("width");
     const std::string value = widthText == nullptr ? std::string("100%") : *widthText;
     const bool percent = !value.empty() && value.back() == '%';
-    int width = sheet.LengthValue(value, line.rect.width(), false, metrics_.lengths);
-    if (measuring_ && percent && line.wrapWidth > 0) {
-        // Lines are being broken: a relative rule must not widen the block.
-        width = 1;
-    }
-    width = std::clamp(width, 0, 1 << 20);
+    const int width = std::clamp(
+        sheet.LengthValue(value, line.rect.width(), false, metrics_.lengths), 0, 1 << 20);
+    // Lines are being broken: a relative rule must not widen the block, and the drawing pass
+    // has to wrap what follows where the measuring pass did.
+    const int advance = percent && line.wrapWidth > 0 ? 1 : width;
 
     if (!line.alignSet) {
         line.align = style_.textAlign;
@@ -593,7 +592,10 @@ void HtmlLayout::PlaceRule(Line& line, const HtmlToken& tag) {
                                  mid - thickness / 2, width, thickness),
                            ToQ(color));
     }
-    line.x += width;
+    line.x += advance;
+    if (!measuring_) {
+        line.extra += width - advance;
+    }
 }
 
 void HtmlLayout::PlaceImage(Line& line, const HtmlToken& tag, int code) {

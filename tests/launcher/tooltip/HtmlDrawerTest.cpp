@@ -210,6 +210,16 @@ TEST_F(HtmlDrawerTest, RulesTakeTheirWidthAndAtLeastEightPixelsMoreThanTheirThic
     EXPECT_EQ(InkBox(image), QRect(0, 11 / 2 - 1, 100, 3));
     drawer.SetMaxWidth(200);
     EXPECT_EQ(Prepare("<hr width=50%>").width(), 2);
+
+    // Drawn wider than it was measured, the rule must not push the text onto another line.
+    drawer.SetMaxWidth(WidthOf("aaaa bbbb") + 2);
+    const std::string ruled = "<hr width=50% color=red>aaaa bbbb";
+    Prepare(ruled);
+    ASSERT_EQ(drawer.LineRecords().size(), 1u);
+    const int h = drawer.LineRecords()[0].height;
+    const QImage wide = Render(ruled, QPoint(0, 0), 300);
+    EXPECT_LT(InkBox(wide).bottom(), h);
+    EXPECT_EQ(CountPixels(wide, Reddish), 150);
 }
 
 TEST_F(HtmlDrawerTest, OverlineRunsAlongTheTopOfTheRun) {
