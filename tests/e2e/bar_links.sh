@@ -22,18 +22,19 @@ x=$((screen_w - 197 - 45))
 y=$((screen_h - 419 - 40))
 display="170x18+$((x + 21))+$((y + 57))"
 
-# click <button column 0|1> <row 0..>: then wait out "Patientez" and the message.
+# click <button column 0|1>: then wait for "Patientez" (orange) to give way to the caption.
 click() {
     local bx=$((x + 21 + $1 * 84 + 37))
     local by=$((y + 102 + 10))
     xdotool mousemove "$bx" "$by" click 1
-    sleep 3
+    wait_colour "$display" "#FF3C00" 10 || fail "no click feedback on the display"
+    wait_colour "$display" "#64FFFF" 10 || fail "no caption after the click"
 }
 
 click 0
-grep -qx "$work/Music" "$work/opened.log" || fail "folder not opened: $(cat "$work/opened.log" 2>/dev/null)"
+wait_line "$work/opened.log" "$work/Music" 10 || fail "folder not opened: $(cat "$work/opened.log" 2>/dev/null)"
 click 1
-grep -qx "http://example.org/page" "$work/opened.log" || fail "address not opened"
+wait_line "$work/opened.log" "http://example.org/page" 10 || fail "address not opened"
 shot "$work/cafe.png"
 [ -n "${QUIVLANE_E2E_SHOT:-}" ] && cp "$work/cafe.png" "$QUIVLANE_E2E_SHOT"
 # Centred: the lit dots leave as much room on the left of the dot area as on the right.
@@ -47,7 +48,10 @@ right=$((dots_last - lit_last))
     fail "caption not centred (dots $dots_first..$dots_last, lit $lit_first..$lit_last)"
 # Folded: "Café" looks exactly like "Cafe" (a bare name opens nothing but still shows).
 convert "$work/cafe.png" -crop "$display" +repage "$work/cafe-display.png"
-click 2
+# The third button sits below the first.
+xdotool mousemove $((x + 58)) $((y + 136)) click 1
+wait_colour "$display" "#FF3C00" 10 || fail "no click feedback on the display"
+wait_colour "$display" "#64FFFF" 10 || fail "no caption after the click"
 shot "$work/plain.png"
 convert "$work/plain.png" -crop "$display" +repage "$work/plain-display.png"
 diff=$(compare -metric AE "$work/cafe-display.png" "$work/plain-display.png" null: 2>&1 || true)

@@ -106,3 +106,24 @@ span_of() {
         awk -F'[,: ]+' '/#FFFFFF/ { if (min == "" || $1 < min) min = $1; if ($1 > max) max = $1 }
                         END { if (min != "") print min, max }'
 }
+
+# wait_colour <w>x<h>+<x>+<y> <#RRGGBB> <seconds>: until a screenshot shows the colour there.
+wait_colour() {
+    local i
+    for i in $(seq 1 $(($3 * 5))); do
+        shot "$work/poll.png"
+        if [ "$(count_colour "$work/poll.png" "$1" "$2")" -gt 0 ]; then return 0; fi
+        sleep 0.2
+    done
+    return 1
+}
+
+# wait_line <file> <line> <seconds>: until the file holds exactly that line.
+wait_line() {
+    local i
+    for i in $(seq 1 $(($3 * 10))); do
+        grep -qxF "$2" "$1" 2>/dev/null && return 0
+        sleep 0.1
+    done
+    return 1
+}
