@@ -4,8 +4,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 
 namespace quivlane {
@@ -129,21 +131,22 @@ int FileStream::Seek(std::int32_t distance, std::uint32_t method) {
         SetError("FileStream::Seek\n\nCan't seek stream !\nlDistanceToMove out of bounds.");
         return 0;
     }
-    int whence = -1;
+    // Reads go by offset, so the target is reckoned from the stream's own position.
+    std::int64_t target = -1;
     switch (method) {
         case kFileBegin:
-            whence = SEEK_SET;
+            target = d;
             break;
         case kFileCurrent:
-            whence = SEEK_CUR;
+            target = static_cast<std::int64_t>(position_) + d;
             break;
         case kFileEnd:
-            whence = SEEK_END;
+            target = static_cast<std::int64_t>(streamSize_) + d;
             break;
         default:
             break;
     }
-    const off_t result = whence < 0 ? static_cast<off_t>(-1) : ::lseek(fd_, d, whence);
+    const off_t result = target < 0 ? static_cast<off_t>(-1) : ::lseek(fd_, target, SEEK_SET);
     if (result < 0 || result > static_cast<off_t>(std::numeric_limits<std::uint32_t>::max())) {
         SetError("FileStream::Seek\n\nCan't seek file pointer!");
         return 0;
@@ -175,8 +178,38 @@ int FileStream::Read(void* destination, std::uint32_t count, std::uint32_t* byte
     auto* out = static_cast<unsigned char*>(destination);
     std::uint32_t total = 0;
     bool failed = false;
+    const std::uint64_t cacheEnd = cacheStart_ + cache_.size();
+    if (count <= kCacheSize && (position_ < cacheStart_ || position_ + count > cacheEnd)) {
+        failed = !FillCache(position_);
+    }
+    if (!failed && count <= kCacheSize) {
+        const std::uint64_t end = cacheStart_ + cache_.size();
+        total = position_ < end
+                    ? static_cast<std::uint32_t>(std::min<std::uint64_t>(count, end - position_))
+                    : 0;
+        if (total > 0) {
+            std::memcpy(out, cache_.data() + (position_ - cacheStart_), total);
+        }
+    } else if (!failed) {
+        total = ReadAt(position_, out, count, failed);
+    }
+    if (failed || total == 0) {
+        SetError("FileStream::Read\n\nCan't read from file");
+        ::lseek(fd_, position_, SEEK_SET);
+        return 0;
+    }
+    position_ += total;
+    *bytesRead = total;
+    return 1;
+}
+
+std::uint32_t FileStream::ReadAt(std::uint64_t offset, unsigned char* out, std::uint32_t count,
+                                 bool& failed) {
+    std::uint32_t total = 0;
+    failed = false;
     while (total < count) {
-        const ssize_t got = ::read(fd_, out + total, count - total);
+        const ssize_t got =
+            ::pread(fd_, out + total, count - total, static_cast<off_t>(offset + total));
         if (got < 0 && errno == EINTR) {
             continue;
         }
@@ -189,14 +222,18 @@ int FileStream::Read(void* destination, std::uint32_t count, std::uint32_t* byte
         }
         total += static_cast<std::uint32_t>(got);
     }
-    if (failed || total == 0) {
-        SetError("FileStream::Read\n\nCan't read from file");
-        ::lseek(fd_, position_, SEEK_SET);
-        return 0;
-    }
-    position_ += total;
-    *bytesRead = total;
-    return 1;
+    return total;
+}
+
+bool FileStream::FillCache(std::uint64_t offset) {
+    const std::uint64_t left = streamSize_ > offset ? streamSize_ - offset : 0;
+    cache_.resize(static_cast<std::size_t>(std::min<std::uint64_t>(kCacheSize, left)));
+    cacheStart_ = offset;
+    bool failed = false;
+    const std::uint32_t got =
+        ReadAt(offset, cache_.data(), static_cast<std::uint32_t>(cache_.size()), failed);
+    cache_.resize(failed ? 0 : got);
+    return !failed;
 }
 
 }  // namespace quivlane

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace quivlane {
 
@@ -36,7 +37,13 @@ class FileStream {
     const std::string& GetErrorText() const { return errorText_; }
 
   private:
+    // Frames are read a few bytes at a time; one larger read serves many of them.
+    static constexpr std::uint32_t kCacheSize = 64 * 1024;
+
     void SetError(const char* text);
+    std::uint32_t ReadAt(std::uint64_t offset, unsigned char* out, std::uint32_t count,
+                         bool& failed);
+    bool FillCache(std::uint64_t offset);
 
     int fd_ = -1;
     std::uint32_t fileSize_ = 0;
@@ -44,6 +51,8 @@ class FileStream {
     std::uint32_t position_ = 0;
     std::string errorText_;
     int open_ = 0;
+    std::vector<unsigned char> cache_;
+    std::uint64_t cacheStart_ = 0;
 };
 
 }  // namespace quivlane

@@ -83,7 +83,9 @@ unsigned ScriptedWaveOutDevice::Write(WaveHeader& header) {
             completed = PopAndMarkLocked(true);
         }
     }
-    changed_.notify_all();
+    if (mode_ == Mode::Threaded || mode_ == Mode::Paced) {
+        changed_.notify_all();
+    }
     Report(completed);
     return kMmSysErrNoError;
 }
@@ -171,7 +173,7 @@ unsigned ScriptedWaveOutDevice::Close() {
         open_ = false;
         ++closes_;
     }
-    changed_.notify_all();
+    closed_.notify_all();
     return kMmSysErrNoError;
 }
 
@@ -293,7 +295,7 @@ std::uintptr_t ScriptedWaveOutDevice::LastCompletedUser() const {
 
 void ScriptedWaveOutDevice::WaitForCloses(int closes) const {
     std::unique_lock lock(mutex_);
-    changed_.wait(lock, [&] { return closes_ >= closes; });
+    closed_.wait(lock, [&] { return closes_ >= closes; });
 }
 
 }  // namespace quivlane::test

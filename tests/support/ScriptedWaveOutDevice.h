@@ -77,7 +77,8 @@ class ScriptedWaveOutDevice final : public WaveOutDevice {
 
     const Mode mode_;
     mutable std::mutex mutex_;
-    mutable std::condition_variable changed_;
+    std::condition_variable changed_;  // wakes the device thread
+    mutable std::condition_variable closed_;
     std::deque<WaveHeader*> queue_;
     Callback callback_ = nullptr;
     void* instance_ = nullptr;
