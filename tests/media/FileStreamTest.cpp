@@ -135,5 +135,34 @@ TEST_F(FileStreamTest, ReadRejectsNullArgumentsBeforeTouchingThePosition) {
     EXPECT_EQ(3, buffer[3]);
 }
 
+TEST(FileStreamLargeTest, LongAndShortReadsAgreeWithTheFileAcrossSeeks) {
+    test::TempDir dir;
+    std::string bytes(200000, '\0');
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        bytes[i] = static_cast<char>((i * 7 + i / 251) & 0xFF);
+    }
+    dir.Write("big.bin", bytes);
+    FileStream stream;
+    ASSERT_EQ(1, stream.OpenFile(dir.File("big.bin").c_str(), FileStream::kGenericRead, 1,
+                                 FileStream::kOpenExisting, 0));
+    std::string out(100000, '\0');
+    std::uint32_t read = 0;
+    ASSERT_EQ(1, stream.Seek(50000, FileStream::kFileBegin));
+    ASSERT_EQ(1, stream.Read(out.data(), 100000, &read));
+    EXPECT_EQ(100000u, read);
+    EXPECT_TRUE(out == bytes.substr(50000, 100000));
+    // Small reads straddling what was read ahead, backwards and forwards.
+    for (std::int32_t step : {-3, -70000, 65533, 1, -1}) {
+        ASSERT_EQ(1, stream.Seek(step, FileStream::kFileCurrent));
+        const std::uint32_t at = stream.GetPosition();
+        ASSERT_EQ(1, stream.Read(out.data(), 5, &read));
+        EXPECT_EQ(bytes.substr(at, 5), out.substr(0, 5)) << step;
+    }
+    ASSERT_EQ(1, stream.Seek(-2, FileStream::kFileEnd));
+    ASSERT_EQ(1, stream.Read(out.data(), 8192, &read));
+    EXPECT_EQ(2u, read);
+    EXPECT_EQ(0, stream.Read(out.data(), 1, &read));
+}
+
 }  // namespace
 }  // namespace quivlane
