@@ -280,6 +280,9 @@ void LauncherBar::reject() {
 }
 
 bool LauncherBar::eventFilter(QObject* watched, QEvent* event) {
+    if (relay_ && controller_.TooltipsOn()) {
+        relay_(watched, event);
+    }
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
         switch (static_cast<QKeyEvent*>(event)->key()) {
             case Qt::Key_Escape:

@@ -2,9 +2,11 @@
 
 #include <QBasicTimer>
 #include <array>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "config/SettingsStore.h"
 #include "controls/SkinnedDialog.h"
@@ -34,6 +36,10 @@ class LauncherBar : public SkinnedDialog, public BarView {
     BarController& Controller() { return controller_; }
     // Features plugged in later (players, tray, alarm, tooltips); call before Start.
     void SetSeams(const BarSeams& seams) { controller_.SetSeams(seams); }
+    // Sees every event of the bar and its controls before they do, while tooltips are on
+    // (the tooltip window follows the pointer through it).
+    using EventRelay = std::function<void(QObject* watched, QEvent* event)>;
+    void SetEventRelay(EventRelay relay) { relay_ = std::move(relay); }
     // Reads the configuration, places the bar and starts its timers.
     void Start();
 
@@ -86,6 +92,7 @@ class LauncherBar : public SkinnedDialog, public BarView {
     MatrixDisplay* display_ = nullptr;
     IndicatorLight* power_ = nullptr;
     IndicatorLight* action_ = nullptr;
+    EventRelay relay_;
     // The controller's timer ids mapped to Qt's.
     std::map<int, QBasicTimer> timers_;
 };

@@ -11,6 +11,7 @@ class PlayerSeam {
     // The MP3 folder in the state is already set from the link; creates the engine when
     // needed, fills the list and runs the MP3 menu under the button.
     virtual void OpenMp3Menu(int buttonId, PlayerState& state) = 0;
+    // Creates the MP3 engine too when there is none, as the MP3 menu does.
     virtual void OpenCdMenu(int buttonId, PlayerState& state) = 0;
     // Menu commands 32771 to 32788.
     virtual void OnMenuCommand(int command, PlayerState& state) = 0;

@@ -96,8 +96,12 @@ TEST_F(LauncherBarTest, CaptionsAndColoursComeFromTheFile) {
 }
 
 TEST_F(LauncherBarTest, KeysNeverCloseClickOrMoveTheFocus) {
-    WriteConfig("", "<BOUTON1><TEXTE>Site</TEXTE><LIEN>http://example.org/</LIEN></BOUTON1>");
+    WriteConfig("<TOOLTIPS>OUI</TOOLTIPS>",
+                "<BOUTON1><TEXTE>Site</TEXTE><LIEN>http://example.org/</LIEN></BOUTON1>");
     LauncherBar& b = Bar();
+    int relayedKeys = 0;
+    b.SetEventRelay(
+        [&](QObject*, QEvent* event) { relayedKeys += event->type() == QEvent::KeyPress ? 1 : 0; });
     b.show();
     QApplication::setActiveWindow(&b);
     b.Display()->setFocus();
@@ -108,6 +112,8 @@ TEST_F(LauncherBarTest, KeysNeverCloseClickOrMoveTheFocus) {
     EXPECT_TRUE(b.isVisible());
     EXPECT_EQ(b.result(), QDialog::Rejected);
     EXPECT_TRUE(shell.requests.empty());
+    // The tooltip still sees the keys the bar discards.
+    EXPECT_EQ(relayedKeys, 5);
     EXPECT_EQ(b.Display()->focusPolicy(), Qt::StrongFocus);
     EXPECT_EQ(b.Button(1000)->focusPolicy(), Qt::NoFocus);
 }
