@@ -26,7 +26,8 @@ class Shell;
 
 // Measures and paints a short HTML-like text (tooltip comments) on an image: a measuring
 // pass that records lines, tables and animations, and a drawing pass into a rectangle.
-// The image must not have an active QPainter during either call.
+// The image must not have an active QPainter during either call. Needs a QGuiApplication:
+// the system colour names are read from its palette.
 class HtmlDrawer {
   public:
     explicit HtmlDrawer(Shell& shell);
