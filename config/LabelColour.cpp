@@ -9,7 +9,7 @@ namespace {
 
 struct NamedColour {
     std::string_view name;
-    LabelColour colour;
+    Rgb colour;
 };
 
 constexpr std::array<NamedColour, 5> kColours = {{
@@ -22,7 +22,7 @@ constexpr std::array<NamedColour, 5> kColours = {{
 
 }  // namespace
 
-LabelColour LabelColour::FromName(const std::string& name) {
+Rgb LabelColourFromName(const std::string& name) {
     for (const NamedColour& entry : kColours) {
         if (entry.name == name) {
             return entry.colour;
@@ -31,7 +31,7 @@ LabelColour LabelColour::FromName(const std::string& name) {
     return {};
 }
 
-bool LabelColour::IsKnownName(const std::string& name) {
+bool IsLabelColourName(const std::string& name) {
     for (const NamedColour& entry : kColours) {
         if (entry.name == name) {
             return true;

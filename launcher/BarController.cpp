@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "config/LabelColour.h"
 #include "launcher/KeywordTable.h"
 #include "launcher/TextRules.h"
 
@@ -9,7 +10,6 @@ namespace quivlane {
 
 namespace {
 
-constexpr Rgb kBlack{0, 0, 0};
 constexpr Rgb kUnlit{50, 60, 80};
 constexpr Rgb kMessageLit{100, 255, 255};
 constexpr Rgb kClickLit{255, 60, 0};
@@ -421,19 +421,7 @@ void BarController::OnDestroy() {
 }
 
 Rgb BarController::CaptionColour(const std::string& colourName) {
-    if (colourName == "ROUGE") {
-        return {255, 0, 0};
-    }
-    if (colourName == "VERT") {
-        return {20, 167, 37};
-    }
-    if (colourName == "BLEU") {
-        return {0, 0, 255};
-    }
-    if (colourName == "JAUNE") {
-        return {168, 163, 30};
-    }
-    return {0, 0, 0};
+    return LabelColourFromName(colourName);
 }
 
 Rgb BarController::ClockColour(int hour) {

@@ -11,7 +11,7 @@
 #include "launcher/BarSeams.h"
 #include "launcher/BarView.h"
 #include "launcher/PlayerState.h"
-#include "launcher/Rgb.h"
+#include "platform/Rgb.h"
 
 namespace quivlane {
 

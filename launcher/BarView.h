@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "launcher/Rgb.h"
+#include "platform/Rgb.h"
 
 namespace quivlane {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "launcher/tooltip/Rgb.h"
+#include "platform/Rgb.h"
 
 namespace quivlane {
 

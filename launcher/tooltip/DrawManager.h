@@ -5,7 +5,7 @@
 #include <QSize>
 
 #include "launcher/tooltip/Icon.h"
-#include "launcher/tooltip/Rgb.h"
+#include "platform/Rgb.h"
 
 namespace quivlane {
 

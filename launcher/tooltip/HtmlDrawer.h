@@ -17,7 +17,7 @@
 #include "launcher/tooltip/HtmlLinkArea.h"
 #include "launcher/tooltip/HtmlResourceResolver.h"
 #include "launcher/tooltip/HtmlTableGrid.h"
-#include "launcher/tooltip/Rgb.h"
+#include "platform/Rgb.h"
 #include "launcher/tooltip/StyleSheet.h"
 
 namespace quivlane {

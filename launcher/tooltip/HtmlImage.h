@@ -7,7 +7,7 @@
 #include "launcher/tooltip/HtmlToken.h"
 #include "launcher/tooltip/Icon.h"
 #include "launcher/tooltip/LengthContext.h"
-#include "launcher/tooltip/Rgb.h"
+#include "platform/Rgb.h"
 
 namespace quivlane {
 

@@ -6,7 +6,7 @@
 
 #include "launcher/tooltip/ColorReader.h"
 #include "launcher/tooltip/LengthContext.h"
-#include "launcher/tooltip/Rgb.h"
+#include "platform/Rgb.h"
 
 namespace quivlane {
 

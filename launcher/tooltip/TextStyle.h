@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "launcher/tooltip/Rgb.h"
+#include "platform/Rgb.h"
 
 namespace quivlane {
 

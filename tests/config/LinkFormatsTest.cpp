@@ -30,16 +30,16 @@ TEST(LinkFormatsTest, AlarmTimeOnlyFromExactTwentyCharacterLinks) {
 }
 
 TEST(LabelColourTest, FiveExactNamesEverythingElseBlack) {
-    EXPECT_EQ(LabelColour::FromName("NOIR"), (LabelColour{0, 0, 0}));
-    EXPECT_EQ(LabelColour::FromName("JAUNE"), (LabelColour{168, 163, 30}));
-    EXPECT_EQ(LabelColour::FromName("VERT"), (LabelColour{20, 167, 37}));
-    EXPECT_EQ(LabelColour::FromName("BLEU"), (LabelColour{0, 0, 255}));
-    EXPECT_EQ(LabelColour::FromName("ROUGE"), (LabelColour{255, 0, 0}));
-    EXPECT_EQ(LabelColour::FromName("rouge"), (LabelColour{0, 0, 0}));
-    EXPECT_EQ(LabelColour::FromName("ROUGE "), (LabelColour{0, 0, 0}));
-    EXPECT_TRUE(LabelColour::IsKnownName("JAUNE"));
-    EXPECT_FALSE(LabelColour::IsKnownName("rouge"));
-    EXPECT_FALSE(LabelColour::IsKnownName(""));
+    EXPECT_EQ(LabelColourFromName("NOIR"), (Rgb{0, 0, 0}));
+    EXPECT_EQ(LabelColourFromName("JAUNE"), (Rgb{168, 163, 30}));
+    EXPECT_EQ(LabelColourFromName("VERT"), (Rgb{20, 167, 37}));
+    EXPECT_EQ(LabelColourFromName("BLEU"), (Rgb{0, 0, 255}));
+    EXPECT_EQ(LabelColourFromName("ROUGE"), (Rgb{255, 0, 0}));
+    EXPECT_EQ(LabelColourFromName("rouge"), (Rgb{0, 0, 0}));
+    EXPECT_EQ(LabelColourFromName("ROUGE "), (Rgb{0, 0, 0}));
+    EXPECT_TRUE(IsLabelColourName("JAUNE"));
+    EXPECT_FALSE(IsLabelColourName("rouge"));
+    EXPECT_FALSE(IsLabelColourName(""));
 }
 
 }  // namespace
