@@ -1,6 +1,7 @@
 #include "controls/SkinnedDialog.h"
 
 #include <QBitmap>
+#include <QFont>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegion>
@@ -12,7 +13,13 @@
 
 namespace quivlane {
 
-SkinnedDialog::SkinnedDialog(QWidget* parent) : QDialog(parent) {}
+SkinnedDialog::SkinnedDialog(QWidget* parent) : QDialog(parent) {
+    // The dialogs are laid out for an 8-point face; the desktop's larger default would cut
+    // captions such as "ALRM 07:30" short.
+    QFont dialogFont = font();
+    dialogFont.setPointSize(8);
+    setFont(dialogFont);
+}
 
 SkinnedDialog::~SkinnedDialog() = default;
 
