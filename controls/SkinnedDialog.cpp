@@ -14,9 +14,11 @@
 namespace quivlane {
 
 SkinnedDialog::SkinnedDialog(QWidget* parent) : QDialog(parent) {
-    // The dialogs are laid out for an 8-point face; the desktop's larger default would cut
-    // captions such as "ALRM 07:30" short.
+    // The dialogs are laid out for a narrow 8-point sans-serif face; the desktop's wider
+    // default would cut captions such as "ALRM 07:30" and "Ouvrir le site" short.
     QFont dialogFont = font();
+    dialogFont.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                            QStringLiteral("DejaVu Sans Condensed")});
     dialogFont.setPointSize(8);
     setFont(dialogFont);
 }
