@@ -27,8 +27,8 @@ shot "$work/bar.png"
 [ "$(pixel "$work/bar.png" $((x + 98)) $((y + 200)))" != "0,0,0" ] || fail "panel missing"
 
 # Captions in their colours (buttons 1 and 2 at 21,102 and 105,102; 74 x 23).
-red=$(count_colour "$work/bar.png" "74x23+$((x + 21))+$((y + 102))" "#FF0000")
-blue=$(count_colour "$work/bar.png" "74x23+$((x + 105))+$((y + 102))" "#0000FF")
+red=$(count_colour "$work/bar.png" "74x23+$((x + 21))+$((y + 102))" "#FF0000" 15%)
+blue=$(count_colour "$work/bar.png" "74x23+$((x + 105))+$((y + 102))" "#0000FF" 15%)
 [ "$red" -gt 5 ] || fail "no red caption on button 1 ($red)"
 [ "$blue" -gt 5 ] || fail "no blue caption on button 2 ($blue)"
 # The display (at 21,57) shows its start text in the message colour.

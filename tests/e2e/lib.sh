@@ -93,10 +93,11 @@ pixel() {
     convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
 }
 
-# count_colour <file> <w>x<h>+<x>+<y> <#RRGGBB>: how many pixels of the area have the colour.
+# count_colour <file> <w>x<h>+<x>+<y> <#RRGGBB> [fuzz%]: how many pixels of the area have the
+# colour (exactly, or within the fuzz: anti-aliased text has few pixels of its pure colour).
 count_colour() {
-    convert "$1" -crop "$2" +repage -fill black +opaque "$3" -fill white -opaque "$3" \
-        -format "%[fx:int(mean*w*h+0.5)]" info:
+    convert "$1" -crop "$2" +repage -fuzz "${4:-0%}" -fill black +opaque "$3" \
+        -fill white -opaque "$3" -format "%[fx:int(mean*w*h+0.5)]" info:
 }
 
 # span_of <file> <w>x<h>+<x>+<y> <#RRGGBB>: "first last" column (within the area) holding the
