@@ -355,11 +355,11 @@ QSize HtmlTable::Paint(HtmlLayout& layout, const HtmlTableGrid& measured, const 
         draw.FillEffect(layout.Dc(), table.backgroundEffect, box, table.backgroundColor,
                         table.gradientMiddleColor, table.gradientEndColor);
     } else if (table.backgroundImage.size() > 5 && enabled) {
-        const std::string& spec = table.backgroundImage;
-        const std::size_t colon = spec.find(':');
-        const std::string kind = spec.substr(0, colon);
+        const std::string& source = table.backgroundImage;
+        const std::size_t colon = source.find(':');
+        const std::string kind = source.substr(0, colon);
         const std::string value =
-            colon == std::string::npos ? std::string() : spec.substr(colon + 1);
+            colon == std::string::npos ? std::string() : source.substr(colon + 1);
         const HtmlResourceResolver& resolver = *layout.Drawer().resolver_;
         QImage tile;
         if (kind == "idres") {
