@@ -1,0 +1,29 @@
+#pragma once
+
+#include "launcher/PlayerSeam.h"
+
+namespace quivlane {
+
+class CdMenu;
+class Mp3FolderPlayer;
+
+// The bar's players: the MP3 side here, the CD side handed to the CD menu when there is one.
+class BarPlayers final : public PlayerSeam {
+  public:
+    explicit BarPlayers(Mp3FolderPlayer& mp3, CdMenu* cd = nullptr) : mp3_(mp3), cd_(cd) {}
+
+    void SetCdMenu(CdMenu* cd) { cd_ = cd; }
+
+    void OpenMp3Menu(int buttonId, PlayerState& state) override;
+    void OpenCdMenu(int buttonId, PlayerState& state) override;
+    void OnMenuCommand(int command, PlayerState& state) override;
+    void Tick(PlayerState& state) override;
+    void StopCd(PlayerState& state) override;
+    void ReleaseAll(PlayerState& state) override;
+
+  private:
+    Mp3FolderPlayer& mp3_;
+    CdMenu* cd_;
+};
+
+}  // namespace quivlane
