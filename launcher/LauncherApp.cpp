@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "config/XmlSettingsStore.h"
+#include "launcher/BarAlarm.h"
 #include "launcher/LauncherBar.h"
 #include "launcher/LazySound.h"
 #include "platform/linux/SdlSound.h"
@@ -64,6 +65,10 @@ int LauncherApp::Run(const std::string& programPath) {
     XmlSettingsStore store(messageBoxes);
 
     LauncherBar bar(BarPorts{clock, shell, sound, power, messageBoxes}, store, programPath);
+    BarSeams seams;
+    BarAlarm alarm(store, programPath.substr(0, programPath.rfind('/') + 1), &bar);
+    seams.alarm = &alarm;
+    bar.SetSeams(seams);
     ExitAfterFirstPaint measuring(bar);
     if (qEnvironmentVariable("QUIVLANE_EXIT_AFTER_SHOW") == QStringLiteral("1")) {
         bar.installEventFilter(&measuring);
