@@ -1,0 +1,48 @@
+#include "launcher/BarPlayers.h"
+
+#include "launcher/CdMenu.h"
+#include "launcher/Mp3FolderPlayer.h"
+
+namespace quivlane {
+
+void BarPlayers::OpenMp3Menu(int buttonId, PlayerState& state) {
+    mp3_.OpenMenu(buttonId, state);
+}
+
+void BarPlayers::OpenCdMenu(int buttonId, PlayerState& state) {
+    mp3_.EnsureEngine();
+    if (cd_ != nullptr) {
+        cd_->OpenMenu(buttonId, state);
+    }
+}
+
+void BarPlayers::OnMenuCommand(int command, PlayerState& state) {
+    if (mp3_.OnMenuCommand(command, state)) {
+        return;
+    }
+    if (cd_ != nullptr) {
+        cd_->OnMenuCommand(command, state);
+    }
+}
+
+void BarPlayers::Tick(PlayerState& state) {
+    mp3_.Tick(state);
+    if (cd_ != nullptr) {
+        cd_->Tick(state);
+    }
+}
+
+void BarPlayers::StopCd(PlayerState& state) {
+    if (cd_ != nullptr) {
+        cd_->Stop(state);
+    }
+}
+
+void BarPlayers::ReleaseAll(PlayerState& state) {
+    mp3_.Release(state);
+    if (cd_ != nullptr) {
+        cd_->ReleaseAll(state);
+    }
+}
+
+}  // namespace quivlane
