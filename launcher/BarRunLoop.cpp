@@ -1,0 +1,26 @@
+#include "launcher/BarRunLoop.h"
+
+#include <QDialog>
+#include <QEventLoop>
+
+namespace quivlane {
+
+int BarRunLoop::Run(QDialog& dialog) {
+    QEventLoop loop;
+    bool finished = false;
+    int result = QDialog::Rejected;
+    QObject::connect(&dialog, &QDialog::finished, &loop, [&](int r) {
+        finished = true;
+        result = r;
+        loop.quit();
+    });
+    dialog.setModal(true);
+    dialog.show();
+    // Showing can already end it (a first paint that closes the bar, for one).
+    if (!finished) {
+        loop.exec(QEventLoop::DialogExec);
+    }
+    return result;
+}
+
+}  // namespace quivlane

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QMenu>
+#include <QSystemTrayIcon>
+#include <functional>
+#include <memory>
+
+#include "launcher/BarView.h"
+#include "launcher/TrayGeometry.h"
+#include "launcher/TrayHost.h"
+#include "launcher/TrayIcon.h"
+#include "launcher/TraySeam.h"
+#include "platform/Clock.h"
+
+class QWidget;
+
+namespace quivlane {
+
+// The bar's notification-area icon with its menu, and hiding the bar into it. The icon's
+// commands reach the bar as posted commands, as its own menus' do.
+class BarTray final : public TraySeam, private TrayHost {
+  public:
+    static constexpr int kAnimationSteps = 10;
+    static constexpr int kAnimationStepMs = 20;
+
+    // `bar` is the window hidden and shown; `commands` receives the menu's commands.
+    // All three must outlive the tray.
+    BarTray(QWidget& bar, BarView& commands, Clock& clock);
+    ~BarTray() override;
+
+    // Replace the desktop's answers (a notification area exists; windows animate), for tests.
+    void SetDesktopQueries(std::function<bool()> trayAvailable, std::function<bool()> animationsOn);
+
+    // TraySeam
+    void Create() override;
+    void MinimiseToTray() override;
+    void RestoreFromTray() override;
+    void Remove() override;
+
+    ScreenRect GetTrayRect() const;
+    const TrayIcon& Icon() const { return icon_; }
+    QSystemTrayIcon& SystemIcon() { return systemIcon_; }
+    QMenu& Menu() { return menu_; }
+
+  private:
+    // TrayHost
+    bool Available() override;
+    bool AddIcon() override;
+    bool DeleteIcon() override;
+
+    void BuildMenu();
+    void OnActivated(QSystemTrayIcon::ActivationReason reason);
+    void BringBarForward();
+    void Animate(const ScreenRect& from, const ScreenRect& to);
+
+    QWidget& bar_;
+    BarView& commands_;
+    Clock& clock_;
+    std::function<bool()> trayAvailable_;
+    std::function<bool()> animationsOn_;
+    TrayIcon icon_;
+    QMenu menu_;
+    QSystemTrayIcon systemIcon_;
+    // The moving outline drawn while hiding and showing; made at the first animation.
+    std::unique_ptr<QWidget> ghost_;
+};
+
+}  // namespace quivlane

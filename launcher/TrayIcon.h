@@ -1,0 +1,46 @@
+#pragma once
+
+#include <vector>
+
+#include "launcher/BarView.h"
+#include "launcher/TrayHost.h"
+
+namespace quivlane {
+
+// The notification-area icon's bookkeeping: whether it can exist, is shown, was removed at the
+// end, or waits to be added again. The desktop work goes through the host.
+class TrayIcon {
+  public:
+    static constexpr int kIconId = 152;
+    static constexpr const char* kTip = "Quivlane";
+    // The menu item chosen by a double-click and drawn as the default.
+    static constexpr int kDefaultPosition = 0;
+
+    explicit TrayIcon(TrayHost& host) : host_(host) {}
+
+    // Adds the icon at once; without a notification area there is no icon at all.
+    void Create();
+    // Deletes the icon at the end; an icon that was never shown is left alone.
+    void Remove();
+    // The usable desktop area changed: the host may have dropped its icons, so add it again.
+    void OnWorkAreaChanged();
+
+    // The icon's menu in position order.
+    static const std::vector<MenuEntry>& Menu();
+
+    bool Enabled() const { return enabled_; }
+    bool Hidden() const { return hidden_; }
+    bool Removed() const { return removed_; }
+    bool Pending() const { return pending_; }
+
+  private:
+    void AddAgain();
+
+    TrayHost& host_;
+    bool enabled_ = false;
+    bool hidden_ = false;
+    bool removed_ = false;
+    bool pending_ = false;
+};
+
+}  // namespace quivlane
