@@ -1,0 +1,119 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "config/ConfigFile.h"
+#include "config/SettingsStore.h"
+#include "editor/EditorPorts.h"
+#include "editor/EditorView.h"
+
+namespace quivlane {
+
+enum class EditorSwitch { Son, Autostart, BoutonQuitter, Tooltips, Autohide, Horloge };
+
+// The editor's rules without its window: which button is edited, what is modified, the
+// checks and the order of the writes when saving, and what the link buttons put in the fields.
+class ConfigEditor {
+  public:
+    // Limits checked when a button is saved, in characters.
+    static constexpr std::size_t kLabelLimit = 10;
+    static constexpr std::size_t kLinkLimit = 500;
+    static constexpr std::size_t kCommentLimit = 500;
+    // What the fields keep of a loaded or pasted value, in characters.
+    static constexpr std::size_t kFieldLabelLimit = 15;
+    static constexpr std::size_t kFieldTextLimit = 999;
+    static constexpr std::size_t kFieldColourLimit = 19;
+
+    static constexpr std::string_view kCaption = "Attention";
+    static constexpr std::string_view kLabelTooLong =
+        "Le texte du bouton est trop long (10 caractères maximum)";
+    static constexpr std::string_view kLinkTooLong =
+        "Le lien du bouton est trop long (500 caractères maximum)";
+    static constexpr std::string_view kCommentTooLong =
+        "Le commentaire du bouton est trop long (500 caractères maximum)";
+    static constexpr std::string_view kSaveButtonQuestion =
+        "Voulez vous enregistrer les paramètres du bouton que vous venez de modifier ?";
+    static constexpr std::string_view kSaveSwitchesQuestion =
+        "Souhaitez vous enregistrer les paramètres globaux que vous avez modifiés ?";
+    static constexpr std::string_view kFolderTitle = "Sélectionnez un dossier";
+    static constexpr std::string_view kFileFilter = "Tous fichiers (*.*)|*.*||";
+    static constexpr std::string_view kAutostartPath =
+        "Software\\Microsoft\\Windows\\CurrentVersion\\Run\\Quivlane";
+    static constexpr std::string_view kAlarmKeyword = "DEFINIR_ALARME";
+    static constexpr std::string_view kAlarmLabel = "ALARME";
+
+    // Refusal and acknowledgement tones (Hz, ms).
+    static constexpr int kRefusalHz = 50;
+    static constexpr int kAcknowledgeHz = 100;
+    static constexpr int kToneMs = 100;
+
+    ConfigEditor(EditorView& view, SettingsStore& store, EditorPorts ports);
+
+    // Derives the paths, writes the skeleton when there is no file, reads and shows the
+    // switches, disables the save button.
+    void StartUp(const std::string& modulePath);
+
+    // A choice in the button list; entry is its text, "BOUTON 1" ... "BOUTON 19". False when
+    // the user wanted the previous button saved and that save was refused: the previous
+    // button stays the one edited, and the list should show it again.
+    bool SelectButton(const std::string& entry);
+    void ToggleSwitch(EditorSwitch which);
+    void ChooseColour(ColourChoice choice);
+    // The input focus entered one of the three fields.
+    void FieldFocused();
+
+    // The link buttons. position: the first selected system function, or
+    // SystemFunctions::kCount when none is selected.
+    void ApplySystemFunction(int position);
+    void ChooseFolder();
+    void ChooseFile();
+    void PasteLink();
+    void ClearButton();
+
+    // True when every element was written.
+    bool SaveButton();
+    bool SaveGlobalSettings();
+    // Asks about modified switches; the caller then closes the window.
+    void Quit();
+
+    const std::string& ModulePath() const { return modulePath_; }
+    const std::string& ConfigPath() const { return configPath_; }
+    const std::string& MagnifierPath() const { return magnifierPath_; }
+    const std::string& CurrentSection() const { return currentSection_; }
+    const EditorSwitches& Switches() const { return switches_; }
+    ColourChoice Colour() const { return colourChoice_; }
+    bool ButtonSelected() const { return buttonSelected_; }
+    bool FirstSelection() const { return firstSelection_; }
+    bool ButtonSaved() const { return buttonSaved_; }
+    bool GlobalsSaved() const { return globalsSaved_; }
+
+    // "NOIR" ... "ROUGE"; "NOIR" for None, as an unchosen colour is saved.
+    static std::string ColourName(ColourChoice choice);
+    // None unless the name is exactly one of the five.
+    static ColourChoice ColourFromName(const std::string& name);
+    // The first limit characters of a UTF-8 text.
+    static std::string FirstCharacters(const std::string& text, std::size_t limit);
+
+  private:
+    // False (after a refusal beep) before any button was chosen.
+    bool GuardSelected();
+    void Acknowledge(bool ok);
+
+    EditorView& view_;
+    SettingsStore& store_;
+    EditorPorts ports_;
+
+    std::string modulePath_;
+    std::string configPath_;
+    std::string magnifierPath_;
+    std::string currentSection_;
+    EditorSwitches switches_;
+    ColourChoice colourChoice_ = ColourChoice::None;
+    bool buttonSelected_ = false;
+    bool firstSelection_ = true;
+    bool buttonSaved_ = true;
+    bool globalsSaved_ = true;
+};
+
+}  // namespace quivlane

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "platform/Choosers.h"
+
+namespace quivlane {
+
+class QtChoosers final : public Choosers {
+  public:
+    explicit QtChoosers(QWidget* owner = nullptr);
+    // The window the choosers are shown over; may be set once it exists.
+    void SetOwner(QWidget* owner) { owner_ = owner; }
+
+    std::optional<std::string> ChooseFolder(const std::string& title,
+                                            const std::string& initialPath) override;
+    std::optional<std::string> ChooseFile(const std::string& title,
+                                          const std::string& filter) override;
+
+    // "Tous fichiers (*.*)|*.*||" as a file dialog's name filter, "Tous fichiers (*)": a
+    // pattern "*.*" means every file there, with or without a dot in its name.
+    static QString NameFilters(const std::string& filter);
+
+  private:
+    QPointer<QWidget> owner_;
+};
+
+}  // namespace quivlane
