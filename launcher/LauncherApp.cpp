@@ -8,6 +8,8 @@
 
 #include "config/XmlSettingsStore.h"
 #include "launcher/BarAlarm.h"
+#include "launcher/BarRunLoop.h"
+#include "launcher/BarTray.h"
 #include "launcher/LauncherBar.h"
 #include "launcher/LazySound.h"
 #include "platform/linux/SdlSound.h"
@@ -68,13 +70,16 @@ int LauncherApp::Run(const std::string& programPath) {
     BarSeams seams;
     BarAlarm alarm(store, programPath.substr(0, programPath.rfind('/') + 1), &bar);
     seams.alarm = &alarm;
+    BarTray tray(bar, bar, clock);
+    seams.tray = &tray;
     bar.SetSeams(seams);
     ExitAfterFirstPaint measuring(bar);
     if (qEnvironmentVariable("QUIVLANE_EXIT_AFTER_SHOW") == QStringLiteral("1")) {
         bar.installEventFilter(&measuring);
     }
     bar.Start();
-    bar.exec();
+    // Not exec(): hiding the bar into the tray would end that loop.
+    BarRunLoop::Run(bar);
     return 0;
 }
 

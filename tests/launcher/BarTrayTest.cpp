@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QScreen>
 #include <QTimer>
 #include <memory>
 
