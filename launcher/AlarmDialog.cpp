@@ -124,6 +124,16 @@ void AlarmDialog::DeleteAlarm() {
     accept();
 }
 
+void AlarmDialog::resizeEvent(QResizeEvent* event) {
+    SkinnedDialog::resizeEvent(event);
+    // The window is a little wider than the built-in picture; a strip beyond the picture with
+    // no control in it would show as a stray edge.
+    const QRect picture(QPoint(0, 0), BackgroundSize());
+    if (ColourKey() && HasBackground() && picture.contains(childrenRect())) {
+        setMask(mask().intersected(picture));
+    }
+}
+
 void AlarmDialog::reject() {
     result_.clear();
     SkinnedDialog::reject();

@@ -41,6 +41,9 @@ class AlarmDialog : public SkinnedDialog {
   public Q_SLOTS:
     void reject() override;
 
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
   private:
     void BuildControls();
     void ShowTime();

@@ -280,14 +280,16 @@ QImage Artwork::Bar() {
 
 QImage Artwork::AlarmDialog() {
     const QSize size(367, 241);
-    QImage image = Panel(size, Rounded(QRectF(2, 2, 363, 237), 16), 0x5EEDu);
+    // The dialog's window is 369 x 236 (246 x 145 dialog units): the panel ends above the
+    // picture's last rows so that its lower edge is not cut off.
+    QImage image = Panel(size, Rounded(QRectF(2, 2, 363, 231), 16), 0x5EEDu);
     QPainter p(&image);
     for (const QPointF at : {QPointF(14, 14), QPointF(353, 14)}) {
         Screw(p, at, 3.5);
     }
     // The lower screws sit low in the corners, clear of the three buttons.
-    for (const QPointF at : {QPointF(11, 231), QPointF(356, 231)}) {
-        Screw(p, at, 3.0);
+    for (const QPointF at : {QPointF(13, 229), QPointF(354, 229)}) {
+        Screw(p, at, 2.8);
     }
     EngravedDots(p, 28, 18, "ALARME", 1);
     const QRect display = DuRect(74, 9, 93, 14);
