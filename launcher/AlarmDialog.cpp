@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QFont>
 #include <QResizeEvent>
 #include <memory>
 
@@ -13,6 +14,8 @@
 namespace quivlane {
 
 namespace {
+
+constexpr double kSmallestPoints = 6.0;
 
 // Children are owned by their parent widget from the moment they are made.
 template <typename Widget, typename... Args>
@@ -26,6 +29,13 @@ void MakeGradient(GradientButton* button, const QColor& textColour) {
     button->SetGradient(true);
     button->SetStyle(2);
     button->SetTextColour(textColour);
+    // "Supprimer Alarme" and "Valider Alarme" were laid out for a narrower face than the
+    // desktop may have: a slightly smaller size beats a cut caption.
+    QFont font = button->font();
+    while (button->DisplayedCaption() != button->text() && font.pointSizeF() > kSmallestPoints) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+        button->setFont(font);
+    }
 }
 
 }  // namespace

@@ -69,6 +69,12 @@ TEST_F(AlarmDialogTest, LaysOutItsControlsInDialogUnits) {
     EXPECT_EQ(dialog->AcceptButton()->TextColour(), QColor(0, 0, 255));
     EXPECT_EQ(dialog->DeleteButton()->TextColour(), QColor(255, 0, 0));
     EXPECT_EQ(dialog->CancelButton()->TextColour(), QColor(255, 0, 0));
+    for (GradientButton* button :
+         {dialog->DeleteButton(), dialog->AcceptButton(), dialog->CancelButton()}) {
+        EXPECT_EQ(button->DisplayedCaption(), button->text()) << button->text().toStdString();
+        EXPECT_TRUE(button->Gradient());
+        EXPECT_EQ(button->Style(), 2);
+    }
     EXPECT_EQ(dialog->BackgroundSize(), QSize(367, 241));
     ASSERT_TRUE(dialog->ColourKey().has_value());
     EXPECT_EQ(dialog->ColourKey()->rgb() & 0xFFFFFFu, 0xFFFEFFu);
