@@ -79,5 +79,32 @@ for i in $(seq 1 20); do
     if same_buttons "$work/after.png"; then ok=1; break; fi
 done
 [ -n "$ok" ] || fail "the alarm button's caption is not \"ALRM 07:30\""
+
+# Opened again, the dialog reads the stored time back; Escape leaves the file as it was.
+cp "$work/app/Quivlane.xml" "$work/saved.xml"
+xdotool mousemove $((x + 21 + 37)) $((y + 102 + 11)) click 1
+dialog=
+for i in $(seq 1 100); do
+    dialog=$(xdotool search --onlyvisible --name '^Alarme$' 2>/dev/null | head -n1 || true)
+    [ -n "$dialog" ] && break
+    sleep 0.1
+done
+[ -n "$dialog" ] || fail "the alarm dialog did not show again"
+xdotool mousemove 5 5
+sleep 0.5
+shot "$work/again.png"
+convert "$work/set.png" -crop "$time_area" +repage "$work/time-set.png"
+convert "$work/again.png" -crop "$time_area" +repage "$work/time-again.png"
+[ "$(compare -metric AE "$work/time-set.png" "$work/time-again.png" null: 2>&1 || true)" = 0 ] ||
+    fail "the dialog did not open at the stored time"
+xdotool key --window "$dialog" Right
+# The dialog is gone before the key is released: xdotool's complaint about that is no failure.
+xdotool key --window "$dialog" Escape 2>/dev/null || true
+for i in $(seq 1 50); do
+    xdotool search --onlyvisible --name '^Alarme$' >/dev/null 2>&1 || break
+    sleep 0.1
+done
+xdotool search --onlyvisible --name '^Alarme$' >/dev/null 2>&1 && fail "Escape left the dialog open"
+cmp -s "$work/saved.xml" "$work/app/Quivlane.xml" || fail "cancelling changed the file"
 kill -0 "$bar_pid" 2>/dev/null || fail "the bar ended"
 echo "alarm dialog: ok"
