@@ -1,7 +1,5 @@
 #include "platform/linux/SdlSound.h"
 
-#include <SDL.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -11,6 +9,8 @@
 #include <numbers>
 #include <thread>
 
+#include "platform/linux/SdlAudioLibrary.h"
+
 namespace quivlane {
 
 namespace {
@@ -18,7 +18,8 @@ namespace {
 constexpr double kToneLevel = 0.25 * 32767.0;
 
 struct WavFree {
-    void operator()(Uint8* buffer) const { SDL_FreeWAV(buffer); }
+    decltype(&SDL_FreeWAV) free;
+    void operator()(Uint8* buffer) const { free(buffer); }
 };
 
 // Appends a faded sine tone to `out` (interleaved, every channel alike).
@@ -50,8 +51,10 @@ void AppendTone(std::vector<std::int16_t>& out, double frequencyHz, int duration
 
 }  // namespace
 
-SdlSound::SdlSound() {
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+SdlSound::SdlSound() : SdlSound(SdlAudioLibrary::Shared()) {}
+
+SdlSound::SdlSound(const SdlAudioLibrary& sdl) : sdl_(sdl) {
+    if (!sdl_.Loaded() || sdl_.InitSubSystem(SDL_INIT_AUDIO) != 0) {
         return;
     }
     subsystemUp_ = true;
@@ -63,23 +66,23 @@ SdlSound::SdlSound() {
     want.callback = nullptr;  // queued audio: clearing the queue is how a newer sound cuts in
     SDL_AudioSpec have{};
     // No changes allowed: SDL converts for the hardware, so our format is fixed.
-    device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
+    device_ = sdl_.OpenAudioDevice(nullptr, 0, &want, &have, 0);
     if (device_ != 0) {
-        SDL_PauseAudioDevice(device_, 0);
+        sdl_.PauseAudioDevice(device_, 0);
     }
 }
 
 SdlSound::~SdlSound() {
     if (device_ != 0) {
-        SDL_CloseAudioDevice(device_);
+        sdl_.CloseAudioDevice(device_);
     }
     if (subsystemUp_) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        sdl_.QuitSubSystem(SDL_INIT_AUDIO);
     }
 }
 
 std::size_t SdlSound::PendingBytes() const {
-    return device_ != 0 ? SDL_GetQueuedAudioSize(device_) : 0;
+    return device_ != 0 ? sdl_.GetQueuedAudioSize(device_) : 0;
 }
 
 void SdlSound::Replace(const void* data, std::size_t bytes) {
@@ -88,12 +91,12 @@ void SdlSound::Replace(const void* data, std::size_t bytes) {
     }
     // Under the device lock the audio thread cannot take a piece of the old sound between
     // the clear and the queue.
-    SDL_LockAudioDevice(device_);
-    SDL_ClearQueuedAudio(device_);
+    sdl_.LockAudioDevice(device_);
+    sdl_.ClearQueuedAudio(device_);
     if (bytes > 0) {
-        SDL_QueueAudio(device_, data, static_cast<Uint32>(bytes));
+        sdl_.QueueAudio(device_, data, static_cast<Uint32>(bytes));
     }
-    SDL_UnlockAudioDevice(device_);
+    sdl_.UnlockAudioDevice(device_);
 }
 
 std::vector<std::int16_t> SdlSound::MakeTone(int frequencyHz, int durationMs) {
@@ -137,13 +140,13 @@ bool SdlSound::PlayWaveAsync(const std::string& path) {
     SDL_AudioSpec spec{};
     Uint8* raw = nullptr;
     Uint32 length = 0;
-    if (path.empty() || SDL_LoadWAV(path.c_str(), &spec, &raw, &length) == nullptr) {
+    if (path.empty() || sdl_.LoadWav(path.c_str(), &spec, &raw, &length) == nullptr) {
         return chime();
     }
-    std::unique_ptr<Uint8, WavFree> wav(raw);
+    std::unique_ptr<Uint8, WavFree> wav(raw, WavFree{sdl_.FreeWAV});
     SDL_AudioCVT cvt{};
-    if (SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_S16SYS, kChannels,
-                          kFrequency) < 0) {
+    if (sdl_.BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_S16SYS, kChannels,
+                           kFrequency) < 0) {
         return chime();
     }
     const auto room =
@@ -158,7 +161,7 @@ bool SdlSound::PlayWaveAsync(const std::string& path) {
     if (cvt.needed != 0) {
         cvt.buf = converted.data();
         cvt.len = static_cast<int>(length);
-        if (SDL_ConvertAudio(&cvt) != 0) {
+        if (sdl_.ConvertAudio(&cvt) != 0) {
             return chime();
         }
         bytes = static_cast<std::size_t>(cvt.len_cvt);

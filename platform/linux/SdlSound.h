@@ -9,6 +9,8 @@
 
 namespace quivlane {
 
+class SdlAudioLibrary;
+
 // Tones and WAV files on SDL2 audio. All sounds share one queue, so a newer sound cuts the
 // older. Without an audio device nothing is heard and nothing fails loudly.
 class SdlSound final : public Sound {
@@ -18,6 +20,8 @@ class SdlSound final : public Sound {
     static constexpr int kChannels = 2;  // signed 16-bit samples, interleaved
 
     SdlSound();
+    // Over the given copy of SDL; one that did not load gives no device.
+    explicit SdlSound(const SdlAudioLibrary& sdl);
     ~SdlSound() override;
     SdlSound(const SdlSound&) = delete;
     SdlSound& operator=(const SdlSound&) = delete;
@@ -39,6 +43,7 @@ class SdlSound final : public Sound {
   private:
     void Replace(const void* data, std::size_t bytes);
 
+    const SdlAudioLibrary& sdl_;
     bool subsystemUp_ = false;
     std::uint32_t device_ = 0;
 };

@@ -1,11 +1,15 @@
 #include "platform/linux/SdlWaveOutDevice.h"
 
-#include <SDL.h>
-
 #include <algorithm>
 #include <cstring>
 
+#include "platform/linux/SdlAudioLibrary.h"
+
 namespace quivlane {
+
+SdlWaveOutDevice::SdlWaveOutDevice() = default;
+
+SdlWaveOutDevice::SdlWaveOutDevice(const SdlAudioLibrary& sdl) : sdl_(&sdl) {}
 
 SdlWaveOutDevice::~SdlWaveOutDevice() {
     if (device_ != 0) {
@@ -27,7 +31,10 @@ unsigned SdlWaveOutDevice::Open(int deviceId, const WaveFormat& format, Callback
         return kWavErrBadFormat;
     }
     // No audio driver at all is the host's "no driver" case.
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+    if (sdl_ == nullptr) {
+        sdl_ = &SdlAudioLibrary::Shared();
+    }
+    if (!sdl_->Loaded() || sdl_->InitSubSystem(SDL_INIT_AUDIO) != 0) {
         return kMmSysErrNoDriver;
     }
     SDL_AudioSpec wanted{};
@@ -42,14 +49,14 @@ unsigned SdlWaveOutDevice::Open(int deviceId, const WaveFormat& format, Callback
     instance_ = instance;
     queue_.clear();
     offset_ = 0;
-    const SDL_AudioDeviceID id = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
+    const SDL_AudioDeviceID id = sdl_->OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
     if (id == 0) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        sdl_->QuitSubSystem(SDL_INIT_AUDIO);
         return kMmSysErrNoDriver;
     }
     device_ = id;
     silence_ = obtained.silence;
-    SDL_PauseAudioDevice(device_, 0);
+    sdl_->PauseAudioDevice(device_, 0);
     return kMmSysErrNoError;
 }
 
@@ -79,11 +86,11 @@ unsigned SdlWaveOutDevice::Write(WaveHeader& header) {
     if ((header.flags.load() & kWhdrPrepared) == 0) {
         return kWavErrUnprepared;
     }
-    SDL_LockAudioDevice(device_);
+    sdl_->LockAudioDevice(device_);
     header.flags.fetch_and(~static_cast<std::uint32_t>(kWhdrDone));
     header.flags.fetch_or(kWhdrInQueue);
     queue_.push_back(&header);
-    SDL_UnlockAudioDevice(device_);
+    sdl_->UnlockAudioDevice(device_);
     return kMmSysErrNoError;
 }
 
@@ -97,14 +104,14 @@ unsigned SdlWaveOutDevice::Reset() {
     if (device_ == 0) {
         return kMmSysErrInvalHandle;
     }
-    SDL_LockAudioDevice(device_);
+    sdl_->LockAudioDevice(device_);
     std::deque<WaveHeader*> returned;
     returned.swap(queue_);
     offset_ = 0;
     for (WaveHeader* header : returned) {
         Finish(*header);
     }
-    SDL_UnlockAudioDevice(device_);
+    sdl_->UnlockAudioDevice(device_);
     return kMmSysErrNoError;
 }
 
@@ -112,7 +119,7 @@ unsigned SdlWaveOutDevice::Pause() {
     if (device_ == 0) {
         return kMmSysErrInvalHandle;
     }
-    SDL_PauseAudioDevice(device_, 1);
+    sdl_->PauseAudioDevice(device_, 1);
     return kMmSysErrNoError;
 }
 
@@ -120,7 +127,7 @@ unsigned SdlWaveOutDevice::Restart() {
     if (device_ == 0) {
         return kMmSysErrInvalHandle;
     }
-    SDL_PauseAudioDevice(device_, 0);
+    sdl_->PauseAudioDevice(device_, 0);
     return kMmSysErrNoError;
 }
 
@@ -128,15 +135,15 @@ unsigned SdlWaveOutDevice::Close() {
     if (device_ == 0) {
         return kMmSysErrInvalHandle;
     }
-    SDL_LockAudioDevice(device_);
+    sdl_->LockAudioDevice(device_);
     const bool busy = !queue_.empty();
-    SDL_UnlockAudioDevice(device_);
+    sdl_->UnlockAudioDevice(device_);
     if (busy) {
         return kWavErrStillPlaying;
     }
-    SDL_CloseAudioDevice(device_);
+    sdl_->CloseAudioDevice(device_);
     device_ = 0;
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    sdl_->QuitSubSystem(SDL_INIT_AUDIO);
     return kMmSysErrNoError;
 }
 

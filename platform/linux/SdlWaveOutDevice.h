@@ -8,11 +8,16 @@
 
 namespace quivlane {
 
+class SdlAudioLibrary;
+
 // Wave output on SDL2's audio subsystem in callback mode. Queued buffers are copied out
 // on SDL's audio thread, which also reports each finished one.
 class SdlWaveOutDevice final : public WaveOutDevice {
   public:
-    SdlWaveOutDevice() = default;
+    SdlWaveOutDevice();
+    // Over the given copy of SDL; one that did not load is the host's "no driver". The
+    // default takes the process's copy at the first Open, so SDL loads only then.
+    explicit SdlWaveOutDevice(const SdlAudioLibrary& sdl);
     ~SdlWaveOutDevice() override;
     SdlWaveOutDevice(const SdlWaveOutDevice&) = delete;
     SdlWaveOutDevice& operator=(const SdlWaveOutDevice&) = delete;
@@ -32,6 +37,7 @@ class SdlWaveOutDevice final : public WaveOutDevice {
     void Fill(std::uint8_t* stream, std::size_t length);
     void Finish(WaveHeader& header);
 
+    const SdlAudioLibrary* sdl_ = nullptr;
     // Touched by both threads only under SDL's device lock.
     std::uint32_t device_ = 0;
     Callback callback_ = nullptr;

@@ -10,4 +10,4 @@ add_library(quivlane_platform_linux STATIC
 target_include_directories(quivlane_platform_linux PUBLIC ${CMAKE_SOURCE_DIR})
 find_package(Threads REQUIRED)
 target_link_libraries(quivlane_platform_linux PUBLIC quivlane_platform
-    PRIVATE PkgConfig::SDL2 Threads::Threads)
+    PRIVATE quivlane_sdl_audio Threads::Threads)
