@@ -4,6 +4,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QStyleOptionSlider>
 
 namespace quivlane {
@@ -69,6 +70,14 @@ void SkinnedSlider::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.drawImage(QPoint(0, 0), backgroundCopy_);
     qDrawWinPanel(&painter, ChannelRect(), palette(), true);
+
+    // The channel and thumb are ours, but the user must still see which slider the keys move.
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect();
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
 
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(palette().color(QPalette::WindowText));
