@@ -1,0 +1,4 @@
+# The CD player: its rules and the menu (no Qt) over the media-control port.
+list(APPEND core_sources
+    ${CMAKE_CURRENT_LIST_DIR}/CdAudioPlayer.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/CdMenu.cpp)
