@@ -3,19 +3,24 @@
 #include <QEvent>
 #include <QTimer>
 #include <cstdio>
+#include <ctime>
 #include <memory>
 #include <string_view>
 
 #include "config/XmlSettingsStore.h"
 #include "launcher/BarAlarm.h"
+#include "launcher/BarPlayers.h"
 #include "launcher/BarRunLoop.h"
 #include "launcher/BarTray.h"
 #include "launcher/LauncherBar.h"
 #include "launcher/LazySound.h"
+#include "launcher/Mp3FolderPlayer.h"
 #include "platform/linux/SdlSound.h"
+#include "platform/linux/SdlWaveOutDevice.h"
 #include "platform/linux/SystemClock.h"
 #include "platform/linux/SystemdPower.h"
 #include "platform/linux/XdgShell.h"
+#include "platform/qt/QtChoosers.h"
 #include "platform/qt/QtMessageBoxes.h"
 
 namespace quivlane {
@@ -72,6 +77,13 @@ int LauncherApp::Run(const std::string& programPath) {
     seams.alarm = &alarm;
     BarTray tray(bar, bar, clock);
     seams.tray = &tray;
+    // Audio opens only when a file plays.
+    SdlWaveOutDevice waveOut;
+    QtChoosers mp3Choosers(&bar);
+    Mp3FolderPlayer mp3(bar.Controller(), store, waveOut, clock, mp3Choosers,
+                        Mp3FolderPlayer::SeededRandom(static_cast<unsigned>(std::time(nullptr))));
+    BarPlayers players(mp3);
+    seams.players = &players;
     bar.SetSeams(seams);
     ExitAfterFirstPaint measuring(bar);
     if (qEnvironmentVariable("QUIVLANE_EXIT_AFTER_SHOW") == QStringLiteral("1")) {

@@ -1,0 +1,101 @@
+#!/usr/bin/env bash
+# The MP3 button over a folder of two short files: its menu's "Lecture" plays through SDL's
+# disk driver, and the display shows the message exactly as a caption of the same text looks.
+source "$(dirname "$0")/lib.sh"
+
+start_x
+mkdir -p "$work/Music"
+
+# le32 <n>: the number as four little-endian bytes (printf escapes).
+le32() {
+    printf '\\x%02x\\x%02x\\x%02x\\x%02x' $(($1 & 255)) $((($1 >> 8) & 255)) \
+        $((($1 >> 16) & 255)) $((($1 >> 24) & 255))
+}
+# A 441 Hz square wave at 22.05 kHz, 16-bit mono (50 samples a period), seconds long.
+# Written straight to files: command substitution would drop the zero bytes.
+make_tone() {
+    local periods=$(($2 * 441)) bytes
+    bytes=$((periods * 100))
+    {
+        printf "RIFF$(le32 $((36 + bytes)))WAVEfmt $(le32 16)\\x01\\x00\\x01\\x00"
+        printf "$(le32 22050)$(le32 44100)\\x02\\x00\\x10\\x00data$(le32 "$bytes")"
+        for _ in $(seq "$2"); do cat "$work/second.raw"; done
+    } >"$work/$1.wav"
+    lame --quiet -m m -b 32 "$work/$1.wav" "$work/Music/$1.mp3" ||
+        fail "lame could not make $1.mp3"
+}
+{
+    for _ in $(seq 25); do printf '\x00\x20'; done
+    for _ in $(seq 25); do printf '\x00\xe0'; done
+} >"$work/period.raw"
+for _ in $(seq 441); do cat "$work/period.raw"; done >"$work/second.raw"
+make_tone tone1 4
+make_tone tone2 5
+
+install_bar "<PARAMETRES><SON>NON</SON><HORLOGE>NON</HORLOGE></PARAMETRES>\
+<BOUTON1><TEXTE>MP3</TEXTE><LIEN>LECTEUR_MP3?$work/Music</LIEN></BOUTON1>\
+<BOUTON2><TEXTE>Lecture MP3</TEXTE><LIEN>SANS_EFFET</LIEN></BOUTON2>"
+
+# As start_bar, with the sound written to a file.
+unset QT_QPA_PLATFORM
+export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/out.raw"
+(cd "$work/app" && exec ./Quivlane) >"$work/bar.log" 2>&1 &
+bar_pid=$!
+window=
+for _ in $(seq 1 100); do
+    window=$(xdotool search --onlyvisible --class Quivlane 2>/dev/null | head -n1 || true)
+    [ -n "$window" ] && break
+    kill -0 "$bar_pid" 2>/dev/null || fail "the bar ended at start: $(cat "$work/bar.log")"
+    sleep 0.1
+done
+[ -n "$window" ] || fail "the bar never showed"
+sleep 0.5
+[ ! -s "$work/out.raw" ] || fail "audio was opened before anything played"
+
+x=$((screen_w - 197 - 45))
+y=$((screen_h - 419 - 40))
+display="170x18+$((x + 21))+$((y + 57))"
+button_y=$((y + 102 + 10))
+
+# The reference: a button whose caption is the message's text.
+xdotool mousemove $((x + 21 + 84 + 37)) "$button_y" click 1
+wait_colour "$display" "#FF3C00" 10 || fail "no click feedback on the display"
+wait_colour "$display" "#64FFFF" 10 || fail "no caption after the click"
+shot "$work/reference.png"
+convert "$work/reference.png" -crop "$display" +repage -fill black +opaque "#64FFFF" \
+    "$work/reference-display.png"
+
+# The MP3 button: its menu opens under it; the second entry is "Lecture".
+xdotool mousemove $((x + 21 + 37)) "$button_y" click 1
+wait_colour "$display" "#FF3C00" 10 || fail "no click feedback on the MP3 button"
+sleep 1
+xdotool key Down Down Return
+wait_colour "$display" "#64FFFF" 10 || fail "no message after Lecture"
+shot "$work/playing.png"
+[ -n "${QUIVLANE_E2E_SHOT:-}" ] && cp "$work/playing.png" "$QUIVLANE_E2E_SHOT"
+convert "$work/playing.png" -crop "$display" +repage -fill black +opaque "#64FFFF" \
+    "$work/playing-display.png"
+diff=$(compare -metric AE "$work/reference-display.png" "$work/playing-display.png" null: 2>&1 ||
+    true)
+[ "$diff" = 0 ] || fail "the display does not show \"Lecture MP3\" ($diff pixels differ)"
+
+# The sound file grows with the tone.
+size() { stat -c %s "$work/out.raw" 2>/dev/null || echo 0; }
+for _ in $(seq 1 50); do
+    [ "$(size)" -gt 20000 ] && break
+    sleep 0.1
+done
+first=$(size)
+[ "$first" -gt 20000 ] || fail "nothing was written to the audio output ($first bytes)"
+sleep 1
+[ "$(size)" -gt "$first" ] || fail "the audio output stopped growing"
+# 16-bit samples: the tone swings to about +-8192, silence stays at 0.
+loud=$(od -An -v -td2 "$work/out.raw" |
+    awk '{ for (i = 1; i <= NF; i++) if ($i > 2000 || $i < -2000) n++ } END { print n + 0 }')
+[ "$loud" -gt 5000 ] || fail "the audio output is silent ($loud loud samples)"
+
+# A close request stops the engine and the bar ends cleanly.
+"$bin_dir/SendCloseRequest" "$window" || fail "could not send the close request"
+wait_exit 10 || fail "the bar did not end on a close request"
+grep -qi 'sanitizer\|abort\|segmentation' "$work/bar.log" && fail "bar log: $(cat "$work/bar.log")"
+echo "mp3 player: ok"
