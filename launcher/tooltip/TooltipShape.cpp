@@ -1,6 +1,7 @@
 #include "launcher/tooltip/TooltipShape.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace quivlane {
 
@@ -36,13 +37,23 @@ double Cross(TipPoint a, TipPoint b, double px, double py) {
     return (b.x - a.x) * (py - a.y) - (b.y - a.y) * (px - a.x);
 }
 
+// Pixel centres within half a pixel of the triangle, so that its thin tip still reaches the
+// row next to the cursor.
 bool InTriangle(const std::array<TipPoint, 3>& t, double px, double py) {
-    const double d1 = Cross(t[0], t[1], px, py);
-    const double d2 = Cross(t[1], t[2], px, py);
-    const double d3 = Cross(t[2], t[0], px, py);
-    const bool negative = d1 < 0 || d2 < 0 || d3 < 0;
-    const bool positive = d1 > 0 || d2 > 0 || d3 > 0;
-    return !(negative && positive);
+    const double area = Cross(t[0], t[1], t[2].x, t[2].y);
+    if (area == 0.0) {
+        return false;
+    }
+    const double sign = area > 0 ? 1.0 : -1.0;
+    for (int i = 0; i < 3; ++i) {
+        const TipPoint a = t[static_cast<std::size_t>(i)];
+        const TipPoint b = t[static_cast<std::size_t>((i + 1) % 3)];
+        const double length = std::hypot(b.x - a.x, b.y - a.y);
+        if (sign * Cross(a, b, px, py) < -0.5 * length) {
+            return false;
+        }
+    }
+    return true;
 }
 
 }  // namespace
