@@ -2,10 +2,11 @@
 
 #include <QEvent>
 #include <QFocusEvent>
-#include <QGroupBox>
+#include <QFrame>
 #include <QIcon>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPalette>
 #include <QSignalBlocker>
 #include <memory>
 #include <utility>
@@ -94,8 +95,13 @@ void ConfigEditorDialog::BuildControls() {
     // The frames go first so that every control lies above them; they never take the mouse,
     // so the picture beneath still drags the window.
     for (const QRect& frame : {Du(351, 10, 169, 111), Du(7, 121, 513, 172)}) {
-        auto* group = MakeChild<QGroupBox>(this, frame);
-        group->setFlat(true);
+        // A flat group frame: a plain line, nothing painted inside it.
+        auto* group = MakeChild<QFrame>(this, frame);
+        group->setFrameStyle(QFrame::Box | QFrame::Plain);
+        group->setLineWidth(1);
+        QPalette palette = group->palette();
+        palette.setColor(QPalette::WindowText, QColor(128, 128, 128));
+        group->setPalette(palette);
         group->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
 

@@ -11,7 +11,6 @@
 #include "editor/EditorPorts.h"
 #include "editor/EditorView.h"
 
-class QGroupBox;
 class QLineEdit;
 class QListWidget;
 
