@@ -70,6 +70,21 @@ std::string CdioDrive::DeviceMountedAt(const std::string& mountTable, const std:
     return {};
 }
 
+std::string CdioDrive::DeviceOfFolder(const std::string& mountTable, const std::string& folder) {
+    // The desktop's virtual file system shows an audio disc as a folder "cdda:host=sr0".
+    std::string name = folder;
+    while (name.size() > 1 && name.back() == '/') {
+        name.pop_back();
+    }
+    name = name.substr(name.rfind('/') + 1);
+    const std::string prefix = "cdda:host=";
+    if (name.rfind(prefix, 0) == 0 && name.size() > prefix.size() &&
+        name.find("..") == std::string::npos) {
+        return "/dev/" + name.substr(prefix.size());
+    }
+    return DeviceMountedAt(mountTable, folder);
+}
+
 std::unique_ptr<CdioDrive> CdioDrive::Open(const std::string& element) {
     // libcdio reports a missing drive on stderr as well as by its result; the result is enough.
     cdio_loglevel_default = CDIO_LOG_ERROR;
@@ -78,7 +93,7 @@ std::unique_ptr<CdioDrive> CdioDrive::Open(const std::string& element) {
         std::ifstream file("/proc/self/mounts");
         std::stringstream table;
         table << file.rdbuf();
-        device = DeviceMountedAt(table.str(), element);
+        device = DeviceOfFolder(table.str(), element);
         if (device.empty()) {
             return nullptr;
         }

@@ -24,6 +24,8 @@ class CdioDrive final : public CdDrive {
     // The device node mounted at a folder, from a mount table in /proc/mounts form; "" when
     // nothing is mounted there.
     static std::string DeviceMountedAt(const std::string& mountTable, const std::string& folder);
+    // The drive a chosen folder stands for: a mounted disc, or an audio disc's virtual folder.
+    static std::string DeviceOfFolder(const std::string& mountTable, const std::string& folder);
 
     ~CdioDrive() override;
     CdioDrive(const CdioDrive&) = delete;

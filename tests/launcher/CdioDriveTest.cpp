@@ -30,6 +30,11 @@ TEST(CdioDrive, FindsTheDeviceMountedAtAFolder) {
     EXPECT_EQ(CdioDrive::DeviceMountedAt(table, "/media/me"), "");
     EXPECT_EQ(CdioDrive::DeviceMountedAt("", "/media"), "");
     EXPECT_EQ(CdioDrive::DeviceMountedAt("broken\n\\0\n", "\\0"), "");
+
+    EXPECT_EQ(CdioDrive::DeviceOfFolder(table, "/run/user/1000/gvfs/cdda:host=sr0/"), "/dev/sr0");
+    EXPECT_EQ(CdioDrive::DeviceOfFolder(table, "/media/me/AUDIO CD"), "/dev/sr0");
+    EXPECT_EQ(CdioDrive::DeviceOfFolder(table, "/run/gvfs/cdda:host="), "");
+    EXPECT_EQ(CdioDrive::DeviceOfFolder(table, "/run/gvfs/cdda:host=.."), "");
 }
 
 }  // namespace
