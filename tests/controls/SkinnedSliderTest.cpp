@@ -11,13 +11,24 @@
 namespace quivlane {
 namespace {
 
-// A parent that paints one flat colour, which the slider's channel must let through.
-class FlatParent : public QWidget {
+// A parent whose every pixel tells where it is (and, in blue, which picture it is), so that
+// what the slider lets through can be traced back to the spot under it.
+class PatternParent : public QWidget {
   public:
-    QColor colour = QColor(12, 140, 60);
+    int blue = 60;
+
+    QColor At(const QPoint& p) const { return QColor(p.x() % 256, p.y() % 256, blue); }
 
   protected:
-    void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), colour); }
+    void paintEvent(QPaintEvent*) override {
+        QImage image(size(), QImage::Format_RGB32);
+        for (int y = 0; y < height(); ++y) {
+            for (int x = 0; x < width(); ++x) {
+                image.setPixelColor(x, y, At({x, y}));
+            }
+        }
+        QPainter(this).drawImage(0, 0, image);
+    }
 };
 
 class SkinnedSliderTest : public ::testing::Test {
@@ -53,7 +64,7 @@ class SkinnedSliderTest : public ::testing::Test {
         }
     }
 
-    FlatParent parent_;
+    PatternParent parent_;
 };
 
 TEST_F(SkinnedSliderTest, RangeAndKeysKeepThePositionInside) {
@@ -117,11 +128,14 @@ TEST_F(SkinnedSliderTest, DrawsTheParentThenASunkenEdgeAndARoundThumb) {
     const QRect thumb = slider.ThumbRect();
     ASSERT_GT(channel.width(), 20);
 
-    // The parent shows around the channel and inside it, away from the thumb.
-    EXPECT_EQ(image.pixelColor(2, 2), parent_.colour);
+    // The parent shows, in place, around the channel and inside it, away from the thumb.
+    const QPoint origin = slider.pos();
+    EXPECT_EQ(image.pixelColor(2, 2), parent_.At(origin + QPoint(2, 2)));
+    EXPECT_EQ(image.pixelColor(330, 29), parent_.At(origin + QPoint(330, 29)));
     const int freeX = channel.left() + 10;
     ASSERT_LT(freeX, thumb.left());
-    EXPECT_EQ(image.pixelColor(freeX, channel.center().y()), parent_.colour);
+    const QPoint inside(freeX, channel.center().y());
+    EXPECT_EQ(image.pixelColor(inside), parent_.At(origin + inside));
     // Sunken: dark above and to the left, light below and to the right.
     EXPECT_EQ(image.pixelColor(freeX, channel.top()), QColor(128, 128, 128));
     EXPECT_EQ(image.pixelColor(freeX, channel.top() + 1), QColor(0, 0, 0));
@@ -157,9 +171,9 @@ TEST_F(SkinnedSliderTest, ThumbTakesThePressedColourWhileHeld) {
 TEST_F(SkinnedSliderTest, ParentPixelsAreCopiedOnceAtTheFirstPaint) {
     SkinnedSlider& slider = Make(Qt::Horizontal, QRect(20, 30, 339, 31));
     EXPECT_TRUE(slider.BackgroundCopy().isNull());
-    const QColor first = parent_.colour;
+    const QColor first = parent_.At(slider.pos() + QPoint(1, 1));
     EXPECT_EQ(Render(slider).pixelColor(1, 1), first);
-    parent_.colour = QColor(220, 30, 200);
+    parent_.blue = 200;
     parent_.update();
     QApplication::processEvents();
     EXPECT_EQ(Render(slider).pixelColor(1, 1), first);
