@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPalette>
 #include <QSignalBlocker>
+#include <algorithm>
 #include <memory>
 #include <utility>
 
@@ -62,6 +63,21 @@ Widget* MakeChild(QWidget* parent, const QRect& geometry, Args&&... args) {
 
 QRect Du(int x, int y, int w, int h) {
     return SkinnedDialog::DialogUnitsToPixels(x, y, w, h);
+}
+
+// The widths are those of the narrow face the layout was made for; a wider face gets its
+// caption condensed rather than cut short.
+void FitCaption(QPushButton& button) {
+    QString caption = button.text();
+    caption.remove(QLatin1Char('&'));
+    const int room = button.width() - 8;
+    const int needed = button.fontMetrics().horizontalAdvance(caption);
+    if (needed <= room || needed <= 0) {
+        return;
+    }
+    QFont narrower = button.font();
+    narrower.setStretch(std::max(75, room * 100 / needed));
+    button.setFont(narrower);
 }
 
 QString ButtonEntry(int n) {
@@ -199,6 +215,7 @@ void ConfigEditorDialog::Start() {
     for (GradientButton* button : pushButtons_) {
         button->SetStyle(2);
         button->SetGradient(true);
+        FitCaption(*button);
     }
     setWindowTitle(QString::fromLatin1(kTitle));
     label_->setFocus(Qt::OtherFocusReason);
