@@ -11,6 +11,7 @@
 #include "launcher/BarAlarm.h"
 #include "launcher/BarPlayers.h"
 #include "launcher/BarRunLoop.h"
+#include "launcher/BarTooltips.h"
 #include "launcher/BarTray.h"
 #include "launcher/LauncherBar.h"
 #include "launcher/LazySound.h"
@@ -84,6 +85,8 @@ int LauncherApp::Run(const std::string& programPath) {
                         Mp3FolderPlayer::SeededRandom(static_cast<unsigned>(std::time(nullptr))));
     BarPlayers players(mp3);
     seams.players = &players;
+    BarTooltips tooltips(bar, shell);
+    seams.tooltips = &tooltips;
     bar.SetSeams(seams);
     ExitAfterFirstPaint measuring(bar);
     if (qEnvironmentVariable("QUIVLANE_EXIT_AFTER_SHOW") == QStringLiteral("1")) {
