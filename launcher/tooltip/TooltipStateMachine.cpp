@@ -49,9 +49,7 @@ void TooltipStateMachine::SetDelayTime(int kind, int milliseconds) {
         case kDelayAnimation:
             animationMs_ = milliseconds;
             host_.StopTimer(kTimerAnimation);
-            if (milliseconds != 0) {
-                host_.StartTimer(kTimerAnimation, milliseconds);
-            }
+            StartAnimationTick();
             break;
         default:
             break;
@@ -176,6 +174,14 @@ void TooltipStateMachine::InitialDelayElapsed() {
         state_ = Shown;
         StartAutoPop();
     }
+    StartAnimationTick();
+}
+
+// The tick only matters while a tip is up; an idle bar should not wake ten times a second.
+void TooltipStateMachine::StartAnimationTick() {
+    if (animationMs_ != 0 && state_ != Hidden && host_.IsTipVisible()) {
+        host_.StartTimer(kTimerAnimation, animationMs_);
+    }
 }
 
 void TooltipStateMachine::StartAutoPop() {
@@ -209,6 +215,7 @@ void TooltipStateMachine::ForgetCurrentOnHide() {
 
 void TooltipStateMachine::EndFadeOut() {
     host_.StopTimer(kTimerFadeOut);
+    host_.StopTimer(kTimerAnimation);
     ForgetCurrentOnHide();
     if (host_.IsTipVisible()) {
         host_.HideTip();
@@ -284,6 +291,7 @@ void TooltipStateMachine::HideTooltip() {
     host_.StopTimer(kTimerAutoPop);
     host_.StopTimer(kTimerFadeIn);
     host_.StopTimer(kTimerFadeOut);
+    host_.StopTimer(kTimerAnimation);
     if (host_.IsTipVisible()) {
         host_.HideTip();
     }

@@ -79,6 +79,7 @@ class TooltipStateMachine {
     void StartHiding();
     void EndFadeOut();
     void StartAutoPop();
+    void StartAnimationTick();
     void FadeInStep();
     void FadeOutStep();
     unsigned Behaviour() const;

@@ -382,19 +382,36 @@ TEST_F(TooltipStateMachineTest, HideTooltipEndsEveryStateAndTheWaitingTip) {
     EXPECT_EQ(host.shown.size(), 1u);
 }
 
-TEST_F(TooltipStateMachineTest, AnimationTicksRedrawOnlyAShownTipWhoseFrameChanged) {
+TEST_F(TooltipStateMachineTest, AnimationTicksRunWhileATipIsUpAndRedrawOnlyChangedFrames) {
     machine.SetDelayTime(SM::kDelayAnimation, 100);
     host.animationChanges = true;
+    EXPECT_FALSE(host.Running(SM::kTimerAnimation));
+    MoveTo(10, 10);
+    host.Advance(machine, 500);
+    ASSERT_TRUE(host.visible);
     host.Advance(machine, 300);
-    EXPECT_TRUE(host.redraws.empty());
+    EXPECT_EQ(host.redraws.size(), 3u);
+    host.animationChanges = false;
+    host.Advance(machine, 300);
+    EXPECT_EQ(host.redraws.size(), 3u);
+
+    machine.HideTooltip();
+    EXPECT_FALSE(host.Running(SM::kTimerAnimation));
+    MoveTo(150, 10);
+    host.Advance(machine, 500);
+    EXPECT_TRUE(host.Running(SM::kTimerAnimation));
+    MoveTo(300, 300);
+    EXPECT_FALSE(host.Running(SM::kTimerAnimation));
+
+    // A fading tip is not animated: only a fully shown one.
+    machine.SetDelayTime(SM::kDelayFadeIn, 1000);
+    host.animationChanges = true;
     MoveTo(10, 10);
     host.Advance(machine, 500);
     const std::size_t before = host.redraws.size();
     host.Advance(machine, 300);
-    EXPECT_EQ(host.redraws.size(), before + 3);
-    host.animationChanges = false;
-    host.Advance(machine, 300);
-    EXPECT_EQ(host.redraws.size(), before + 3);
+    EXPECT_EQ(host.redraws.size(), before);
+
     machine.SetDelayTime(SM::kDelayAnimation, 0);
     EXPECT_FALSE(host.Running(SM::kTimerAnimation));
 }

@@ -171,6 +171,42 @@ TEST_F(TooltipWindowTest, ClicksKeysAndLeavingHideTheTip) {
     EXPECT_FALSE(tip.isVisible());
 }
 
+TEST_F(TooltipWindowTest, ALinkInTheTipOpensThroughTheShellOnAClickThatAlsoHidesIt) {
+    Register(&first, "<p>Voir <a href=\"http://example.org/\">le site</a></p>");
+    MoveOver(&first);
+    ASSERT_TRUE(tip.isVisible());
+    ASSERT_EQ(tip.Drawer().LinkAreas().size(), 1u);
+    const QPoint onLink = tip.pos() + tip.Drawer().LinkAreas()[0].rect.center();
+
+    // Over the link the tip shows the link cursor.
+    QMouseEvent hover(QEvent::MouseMove, QPointF(onLink - tip.pos()), QPointF(onLink), Qt::NoButton,
+                      Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&tip, &hover);
+    EXPECT_EQ(tip.cursor().shape(), tip.Drawer().LinkCursor().shape());
+    // That move was over the tip itself: without the keep-over-tip behaviour it hides.
+    EXPECT_FALSE(tip.isVisible());
+
+    MoveOver(&first, QPoint(21, 21));
+    ASSERT_TRUE(tip.isVisible());
+    const QPoint again = tip.pos() + tip.Drawer().LinkAreas()[0].rect.center();
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(again - tip.pos()), QPointF(again),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&tip, &press);
+    ASSERT_EQ(shell.requests.size(), 1u);
+    EXPECT_EQ(shell.requests[0].target, "http://example.org/");
+    EXPECT_FALSE(tip.isVisible());
+
+    // A click beside the link opens nothing.
+    MoveOver(&first, QPoint(22, 21));
+    ASSERT_TRUE(tip.isVisible());
+    const QPoint corner = tip.pos() + QPoint(tip.Placement().body.left + 3, 20);
+    QMouseEvent miss(QEvent::MouseButtonPress, QPointF(corner - tip.pos()), QPointF(corner),
+                     Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&tip, &miss);
+    EXPECT_EQ(shell.requests.size(), 1u);
+    EXPECT_FALSE(tip.isVisible());
+}
+
 TEST_F(TooltipWindowTest, ToolsAreReplacedByAreaLimitedByTheirRectangleAndSkippedWhenDisabled) {
     Register(&first, "<h1>old</h1>");
     Register(&first, "<h1>new</h1>");
