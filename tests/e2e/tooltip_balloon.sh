@@ -77,11 +77,17 @@ ink=$(count_colour "$work/tip.png" "$((r - l - 24))x12+$((l + 12))+$((mid - 6))"
 xdotool key a
 wait_gone 5 || fail "the balloon stayed after a key"
 
-# Rest again: it comes back; a click hides it.
+# Rest again: it comes back; leaving the button hides it.
 hover "$((cx + 6))" "$cy"
 wait_colour "${screen_w}x${screen_h}+0+0" "$tip" 10 || fail "no balloon after resting again"
 xdotool mousemove "$((cx + 6))" "$((y + 200))"  # off the buttons, onto the panel
 wait_gone 5 || fail "the balloon stayed after leaving the button"
+
+# A click on the button (it has no link) hides it too.
+hover "$((cx - 6))" "$cy"
+wait_colour "${screen_w}x${screen_h}+0+0" "$tip" 10 || fail "no balloon before the click"
+xdotool click 1
+wait_gone 5 || fail "the balloon stayed after a click"
 
 # The uncommented button shows nothing.
 hover "$((x + 140))" "$cy"
