@@ -13,9 +13,12 @@
 #include "launcher/BarRunLoop.h"
 #include "launcher/BarTooltips.h"
 #include "launcher/BarTray.h"
+#include "launcher/CdMenu.h"
 #include "launcher/LauncherBar.h"
 #include "launcher/LazySound.h"
 #include "launcher/Mp3FolderPlayer.h"
+#include "platform/MciInterpreter.h"
+#include "platform/linux/CdioDrive.h"
 #include "platform/linux/SdlSound.h"
 #include "platform/linux/SdlWaveOutDevice.h"
 #include "platform/linux/SystemClock.h"
@@ -85,6 +88,18 @@ int LauncherApp::Run(const std::string& programPath) {
                         Mp3FolderPlayer::SeededRandom(static_cast<unsigned>(std::time(nullptr))));
     BarPlayers players(mp3);
     seams.players = &players;
+    MciInterpreter mci([](const std::string& element) -> std::unique_ptr<CdDrive> {
+        return CdioDrive::Open(element);
+    });
+    QtChoosers cdChoosers(&bar);
+    // The folder chooser has no status line for the initial text; it starts nowhere special.
+    CdMenu cdMenu(
+        bar, BarPorts{clock, shell, sound, power, messageBoxes}, mci,
+        [&bar](const std::string& text) { bar.Controller().ShowMessage(text); },
+        [&cdChoosers](const std::string& instruction, const std::string& /*initial*/) {
+            return cdChoosers.ChooseFolder(instruction, std::string()).value_or(std::string());
+        });
+    players.SetCdMenu(&cdMenu);
     BarTooltips tooltips(bar, shell);
     seams.tooltips = &tooltips;
     bar.SetSeams(seams);

@@ -2,3 +2,5 @@
 list(APPEND core_sources
     ${CMAKE_CURRENT_LIST_DIR}/CdAudioPlayer.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CdMenu.cpp)
+# The program reaches the drive through the interpreter over libcdio.
+list(APPEND widget_libs quivlane_mci quivlane_platform_cdio)
