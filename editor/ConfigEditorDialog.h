@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QPointer>
 #include <array>
 #include <map>
 #include <string>
