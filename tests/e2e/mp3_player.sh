@@ -34,7 +34,8 @@ make_tone tone2 5
 
 install_bar "<PARAMETRES><SON>NON</SON><HORLOGE>NON</HORLOGE></PARAMETRES>\
 <BOUTON1><TEXTE>MP3</TEXTE><LIEN>LECTEUR_MP3?$work/Music</LIEN></BOUTON1>\
-<BOUTON2><TEXTE>Lecture MP3</TEXTE><LIEN>SANS_EFFET</LIEN></BOUTON2>"
+<BOUTON2><TEXTE>Lecture MP3</TEXTE><LIEN>SANS_EFFET</LIEN></BOUTON2>\
+<BOUTON3><TEXTE>Arret MP3</TEXTE><LIEN>SANS_EFFET</LIEN></BOUTON3>"
 
 # As start_bar, with the sound written to a file.
 unset QT_QPA_PLATFORM
@@ -57,30 +58,53 @@ y=$((screen_h - 419 - 40))
 display="170x18+$((x + 21))+$((y + 57))"
 button_y=$((y + 102 + 10))
 
-# The reference: a button whose caption is the message's text.
-xdotool mousemove $((x + 21 + 84 + 37)) "$button_y" click 1
-wait_colour "$display" "#FF3C00" 10 || fail "no click feedback on the display"
-wait_colour "$display" "#64FFFF" 10 || fail "no caption after the click"
-shot "$work/reference.png"
-convert "$work/reference.png" -crop "$display" +repage -fill black +opaque "#64FFFF" \
-    "$work/reference-display.png"
+# lit <name>: the display's lit dots, as a picture of their own.
+lit() {
+    shot "$work/$1.png"
+    convert "$work/$1.png" -crop "$display" +repage -fill black +opaque "#64FFFF" \
+        "$work/$1-display.png"
+}
+# same <reference> <name> <text>: both displays light exactly the same dots.
+same() {
+    local diff
+    diff=$(compare -metric AE "$work/$1-display.png" "$work/$2-display.png" null: 2>&1 || true)
+    [ "$diff" = 0 ] || fail "the display does not show \"$3\" ($diff pixels differ)"
+}
+# click_at <x> <y>: a click, and the display's "Patientez" in answer.
+click_at() {
+    xdotool mousemove "$1" "$2" click 1
+    wait_colour "$display" "#FF3C00" 10 || fail "no click feedback on the display"
+}
 
-# The MP3 button: its menu opens under it; the second entry is "Lecture".
-xdotool mousemove $((x + 21 + 37)) "$button_y" click 1
-wait_colour "$display" "#FF3C00" 10 || fail "no click feedback on the MP3 button"
-sleep 1
-xdotool key Down Down Return
+# The references: buttons whose captions are the messages' texts.
+click_at $((x + 21 + 84 + 37)) "$button_y"
+wait_colour "$display" "#64FFFF" 10 || fail "no caption after the click"
+lit lecture
+click_at $((x + 21 + 37)) $((button_y + 24))
+wait_colour "$display" "#64FFFF" 10 || fail "no caption after the click"
+lit arret
+
+# choose <keys...>: the MP3 button's menu opens under it; the keys pick an entry.
+choose() {
+    click_at $((x + 21 + 37)) "$button_y"
+    sleep 1
+    xdotool key "$@" Return
+}
+
+choose Down Down
 wait_colour "$display" "#64FFFF" 10 || fail "no message after Lecture"
-shot "$work/playing.png"
+lit playing
 [ -n "${QUIVLANE_E2E_SHOT:-}" ] && cp "$work/playing.png" "$QUIVLANE_E2E_SHOT"
-convert "$work/playing.png" -crop "$display" +repage -fill black +opaque "#64FFFF" \
-    "$work/playing-display.png"
-diff=$(compare -metric AE "$work/reference-display.png" "$work/playing-display.png" null: 2>&1 ||
-    true)
-[ "$diff" = 0 ] || fail "the display does not show \"Lecture MP3\" ($diff pixels differ)"
+same lecture playing "Lecture MP3"
 
 # The sound file grows with the tone.
 size() { stat -c %s "$work/out.raw" 2>/dev/null || echo 0; }
+# loud <from byte>: 16-bit samples from there on that swing beyond silence (the tone reaches
+# about +-8192).
+loud() {
+    tail -c +$(($1 + 1)) "$work/out.raw" | od -An -v -td2 |
+        awk '{ for (i = 1; i <= NF; i++) if ($i > 2000 || $i < -2000) n++ } END { print n + 0 }'
+}
 for _ in $(seq 1 50); do
     [ "$(size)" -gt 20000 ] && break
     sleep 0.1
@@ -89,10 +113,17 @@ first=$(size)
 [ "$first" -gt 20000 ] || fail "nothing was written to the audio output ($first bytes)"
 sleep 1
 [ "$(size)" -gt "$first" ] || fail "the audio output stopped growing"
-# 16-bit samples: the tone swings to about +-8192, silence stays at 0.
-loud=$(od -An -v -td2 "$work/out.raw" |
-    awk '{ for (i = 1; i <= NF; i++) if ($i > 2000 || $i < -2000) n++ } END { print n + 0 }')
-[ "$loud" -gt 5000 ] || fail "the audio output is silent ($loud loud samples)"
+[ "$(loud 0)" -gt 5000 ] || fail "the audio output is silent ($(loud 0) loud samples)"
+
+# "Arrêt", the last entry: carried out by the next tick, then nothing more is heard.
+choose Down Down Down Down Down Down
+wait_colour "$display" "#64FFFF" 10 || fail "no message after Arret"
+lit stopped
+same arret stopped "Arret MP3"
+sleep 0.5
+stopped_at=$(size)
+sleep 1.5
+[ "$(loud "$stopped_at")" = 0 ] || fail "still playing after Arret"
 
 # A close request stops the engine and the bar ends cleanly.
 "$bin_dir/SendCloseRequest" "$window" || fail "could not send the close request"
