@@ -672,8 +672,6 @@ std::string MciInterpreter::ErrorString(std::uint32_t code) const {
             return "The specified command requires an integer parameter. Please provide one.";
         case kMissingParameter:
             return "The specified command requires a parameter. Please supply one.";
-        case kUnsupportedFunction:
-            return "The MCI device you are using does not support the specified command.";
         case kDeviceNotReady:
             return "The device is not ready.";
         case kOutOfRange:

@@ -27,7 +27,6 @@ class MciInterpreter final : public Mci {
     static constexpr std::uint32_t kParamOverflow = 268;
     static constexpr std::uint32_t kBadInteger = 270;
     static constexpr std::uint32_t kMissingParameter = 273;
-    static constexpr std::uint32_t kUnsupportedFunction = 274;
     static constexpr std::uint32_t kDeviceNotReady = 276;
     static constexpr std::uint32_t kOutOfRange = 282;
     static constexpr std::uint32_t kDuplicateAlias = 289;
