@@ -38,6 +38,10 @@ int EdgeStart(int alignment, int c, int length, int offset, int low, int high) {
     if (alignment == 1) {
         start = std::min(start, high - length);
     } else {
+        // A centred tip near the far edge would otherwise hang off the screen.
+        if (alignment == 2) {
+            start = std::min(start, high - length);
+        }
         start = std::max(start, low);
     }
     return start;

@@ -92,7 +92,7 @@ void TooltipStateMachine::OnMouseMove(TipPoint screen) {
 
     if (host_.IsTipVisible() && host_.IsOverTip(screen) && (behaviour & kFollowCursor) == 0) {
         if ((behaviour & kKeepOverTip) != 0) {
-            StartAutoPop();
+            RestartAutoPop();
         } else {
             StartHiding();
         }
@@ -110,10 +110,10 @@ void TooltipStateMachine::OnMouseMove(TipPoint screen) {
     }
     if (current_ && current_->control == hit->control && current_->rect == hit->rect) {
         if ((behaviour & kFollowCursor) != 0) {
-            StartAutoPop();
+            RestartAutoPop();
             host_.MoveTipBy(screen.x - previous.x, screen.y - previous.y);
         } else if ((behaviour & kKeepInTool) != 0) {
-            StartAutoPop();
+            RestartAutoPop();
         } else if ((behaviour & kReshowInTool) != 0) {
             SetNewTooltip(*hit, true);
         } else {
@@ -188,6 +188,13 @@ void TooltipStateMachine::StartAutoPop() {
     host_.StopTimer(kTimerAutoPop);
     if (autoPopMs_ != 0 && (Behaviour() & kNoAutoPop) == 0) {
         host_.StartTimer(kTimerAutoPop, autoPopMs_);
+    }
+}
+
+// Only a fully shown tip is counting down; a fading-in one starts counting when it is shown.
+void TooltipStateMachine::RestartAutoPop() {
+    if (state_ == Shown) {
+        StartAutoPop();
     }
 }
 

@@ -79,6 +79,7 @@ class TooltipStateMachine {
     void StartHiding();
     void EndFadeOut();
     void StartAutoPop();
+    void RestartAutoPop();
     void StartAnimationTick();
     void FadeInStep();
     void FadeOutStep();

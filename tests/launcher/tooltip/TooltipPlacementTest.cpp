@@ -93,6 +93,10 @@ TEST(TooltipPlacementTest, AlignmentsTurnBackFromTheLeftEdgeAndCentreWhenNeither
     l = PlaceAt(500, 400, 18);
     EXPECT_EQ(l.direction, 18);
     EXPECT_EQ(l.anchor.x, 50);
+    // Centred but close to the right edge (beyond the offset): slides left, anchor kept.
+    l = PlaceAt(990, 400, 18);
+    EXPECT_EQ(l.direction, 18);
+    ExpectAnchoredOnScreen(l, 990, 400);
 
     // Wider than half the screen either way: centred, kept off the left edge.
     const auto wide =

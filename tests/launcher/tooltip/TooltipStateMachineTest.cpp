@@ -331,9 +331,18 @@ TEST_F(TooltipStateMachineTest, FadeInStepsDownToTheToolTransparencyBeforeHiding
     EXPECT_FALSE(host.Running(SM::kTimerFadeIn));
     EXPECT_TRUE(host.Running(SM::kTimerAutoPop));
 
+    // Moving inside the tool while it fades in does not start the countdown early.
+    machine.WindowDefaults().behaviour = SM::kKeepInTool;
+    MoveTo(150, 10);
+    host.Advance(machine, 500);
+    ASSERT_EQ(machine.CurrentState(), SM::Appearing);
+    MoveTo(151, 10);
+    EXPECT_FALSE(host.Running(SM::kTimerAutoPop));
+    machine.WindowDefaults().behaviour = 0;
+
     // Switched off, the step time does nothing: the tip starts at its transparency.
     machine.SetFade(false, false);
-    MoveTo(150, 10);
+    MoveTo(10, 10);
     host.Advance(machine, 500);
     EXPECT_EQ(host.shownOpacity, 30);
     EXPECT_EQ(machine.CurrentState(), SM::Shown);
