@@ -131,6 +131,8 @@ void HtmlTooltip::RelayEvent(QObject* watched, QEvent* event) {
             }
             break;
         case QEvent::MouseButtonDblClick:
+        case QEvent::NonClientAreaMouseButtonPress:
+        case QEvent::NonClientAreaMouseButtonDblClick:
         case QEvent::Wheel:
         case QEvent::KeyPress:
             machine_.OnDismissingInput();

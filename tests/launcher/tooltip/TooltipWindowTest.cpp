@@ -138,6 +138,17 @@ TEST_F(TooltipWindowTest, GradientAndSeeThroughAreDrawnIntoTheTip) {
     EXPECT_NE(a, b);
     EXPECT_NEAR(qRed(m), (qRed(a) + qRed(b)) / 2, 2);
     EXPECT_NEAR(qBlue(m), (qBlue(a) + qBlue(b)) / 2, 2);
+
+    // The frame takes its own colour and thickness, and goes with a zero width.
+    const QPoint top(l.body.Width() / 2, l.body.top);
+    tip.SetBorder(Rgb{0, 128, 0}, 2, 2);
+    QImage framed = tip.RenderTip(0);
+    EXPECT_EQ(framed.pixel(top), 0xFF008000u);
+    EXPECT_EQ(framed.pixel(top + QPoint(0, 1)), 0xFF008000u);
+    EXPECT_NE(framed.pixel(top + QPoint(0, 2)), 0xFF008000u);
+    tip.SetBorder(Rgb{0, 128, 0}, 0, 2);
+    framed = tip.RenderTip(0);
+    EXPECT_EQ(framed.pixel(top), framed.pixel(top + QPoint(0, 3)));
 }
 
 TEST_F(TooltipWindowTest, ClicksKeysAndLeavingHideTheTip) {
