@@ -14,7 +14,7 @@ int BarRunLoop::Run(QDialog& dialog) {
         result = r;
         loop.quit();
     });
-    dialog.setModal(true);
+    // Not modal: a modal bar would shut out clicks on its own tray icon and the icon's menu.
     dialog.show();
     // Showing can already end it (a first paint that closes the bar, for one).
     if (!finished) {

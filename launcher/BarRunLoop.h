@@ -4,8 +4,10 @@ class QDialog;
 
 namespace quivlane {
 
-// Runs a dialog modally until it is done. Unlike QDialog::exec, hiding the dialog does not end
-// the run: the bar hides into the notification area and goes on working there.
+// Runs a dialog until it is done, as QDialog::exec does, with two differences: hiding the
+// dialog does not end the run (the bar hides into the notification area and goes on working
+// there), and the dialog is not modal, so the program's other windows, such as its tray icon,
+// still take input.
 class BarRunLoop {
   public:
     // The dialog's result once it is accepted or rejected.

@@ -110,7 +110,9 @@ TEST_F(BarTrayTest, TheTargetIsTheWorkAreaCornerWhileTheIconPlaceIsUnknown) {
 TEST(BarRunLoopTest, AHiddenDialogKeepsRunningUntilItIsDone) {
     QDialog dialog;
     bool runningWhileHidden = false;
+    const QWidget* modalWhileShown = &dialog;
     QTimer::singleShot(0, &dialog, [&] {
+        modalWhileShown = QApplication::activeModalWidget();
         dialog.hide();
         QTimer::singleShot(0, &dialog, [&] {
             runningWhileHidden = !dialog.isVisible();
@@ -121,6 +123,8 @@ TEST(BarRunLoopTest, AHiddenDialogKeepsRunningUntilItIsDone) {
     EXPECT_EQ(BarRunLoop::Run(dialog), QDialog::Accepted);
     EXPECT_TRUE(runningWhileHidden);
     EXPECT_FALSE(dialog.isVisible());
+    // Nothing blocks the tray icon's window while the bar is up.
+    EXPECT_EQ(modalWhileShown, nullptr);
 }
 
 TEST(BarRunLoopTest, ADialogDoneWhileShowingEndsAtOnce) {

@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# The tray icon under a minimal notification area: the hide button hides the bar into it, the
+# icon comes back by itself when the notification area restarts, a double-click on it shows
+# the bar again, and its menu quits.
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/lib.sh"
+
+host_pid=
+stop_host() {
+    [ -n "$host_pid" ] && kill "$host_pid" 2>/dev/null || true
+    [ -n "$host_pid" ] && wait "$host_pid" 2>/dev/null || true
+    host_pid=
+}
+trap 'stop_host; cleanup' EXIT
+
+# start_host <log>: a fresh notification area, once it owns the tray selection.
+start_host() {
+    "$bin_dir/MiniTrayHost" >"$1" 2>&1 &
+    host_pid=$!
+    wait_line "$1" ready 10 || fail "the notification area did not start: $(cat "$1")"
+}
+
+# wait_dock <log>: until an icon docked there.
+wait_dock() {
+    local i
+    for i in $(seq 1 100); do
+        grep -q '^dock ' "$1" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+map_state() {
+    xwininfo -id "$1" | awk '/Map State:/ { print $3 }'
+}
+
+# wait_map <window> <state>: until the window's map state is the one given.
+wait_map() {
+    local i
+    for i in $(seq 1 100); do
+        [ "$(map_state "$1")" = "$2" ] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+start_x
+start_host "$work/host1.log"
+install_bar "<PARAMETRES><SON>NON</SON><BOUTONQUITTER>OUI</BOUTONQUITTER></PARAMETRES>
+<BOUTON1><TEXTE>Cacher</TEXTE><LIEN>CACHER_QUIVLANE</LIEN></BOUTON1>
+<BOUTON2><TEXTE>Site</TEXTE><LIEN>http://example.org/</LIEN></BOUTON2>"
+start_bar
+wait_dock "$work/host1.log" || fail "no icon docked: $(cat "$work/bar.log")"
+
+# The icon's window shares the program's class; the bar is the one of its size.
+bar=
+for w in $(xdotool search --onlyvisible --class Quivlane); do
+    if xwininfo -id "$w" | grep -q 'Width: 197'; then bar=$w; fi
+done
+[ -n "$bar" ] || fail "the bar's window was not found"
+bar_x=$((screen_w - 197 - 45))
+bar_y=$((screen_h - 419 - 40))
+
+# Button 1 hides the bar; the program goes on.
+xdotool mousemove $((bar_x + 58)) $((bar_y + 113)) click 1
+wait_map "$bar" IsUnMapped || fail "the hide button left the bar on screen"
+sleep 0.5
+kill -0 "$bar_pid" 2>/dev/null || fail "hiding ended the program: $(cat "$work/bar.log")"
+
+# The notification area restarts; the icon docks into the new one without any help.
+stop_host
+start_host "$work/host2.log"
+wait_dock "$work/host2.log" || fail "the icon did not come back after a restart"
+kill -0 "$bar_pid" 2>/dev/null || fail "the bar ended with the notification area"
+
+# A double-click on the icon shows the bar again, where it was.
+icon_x=$((screen_w - 12))
+icon_y=$((screen_h - 12))
+xdotool mousemove "$icon_x" "$icon_y" click --repeat 2 --delay 80 1
+wait_map "$bar" IsViewable || fail "a double-click on the icon did not show the bar"
+xwininfo -id "$bar" | grep -q "Absolute upper-left X:  $bar_x" ||
+    fail "the bar came back elsewhere: $(xwininfo -id "$bar" | grep Absolute)"
+
+# The icon's menu takes input while the bar is up; its second item quits.
+xdotool mousemove "$icon_x" "$icon_y" click 3
+sleep 0.7
+xdotool key Down Down Return
+wait_exit 15 || fail "\"Quitter Quivlane\" did not end the program"
+echo "ok"
