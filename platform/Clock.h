@@ -16,7 +16,7 @@ struct LocalTime {
 // behaviour (a message stays up for a second), so they go through here and tests
 // can record them instead of sleeping.
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual LocalTime Now() const = 0;
     virtual void Wait(int milliseconds) = 0;

@@ -8,7 +8,7 @@ enum class MessageIcon { None, Information, Warning, Error, Question };
 
 // Modal message and question boxes. Texts and captions are UTF-8.
 class MessageBoxes {
-public:
+  public:
     virtual ~MessageBoxes() = default;
     // A box with a single OK button.
     virtual void Show(const std::string& text, const std::string& caption,

@@ -3,7 +3,7 @@
 namespace quivlane {
 
 class Power {
-public:
+  public:
     virtual ~Power() = default;
     // Asks the system to shut the computer down; false when refused.
     virtual bool ShutDown() = 0;

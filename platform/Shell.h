@@ -6,7 +6,7 @@ namespace quivlane {
 
 // The desktop shell: opening documents, folders and addresses, starting programs.
 class Shell {
-public:
+  public:
     virtual ~Shell() = default;
     // Opens a path or address the way the desktop's "open" verb does. False when refused.
     virtual bool Open(const std::string& target) = 0;

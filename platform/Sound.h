@@ -5,7 +5,7 @@
 namespace quivlane {
 
 class Sound {
-public:
+  public:
     virtual ~Sound() = default;
     // A tone on the speaker; returns when it has played.
     virtual void Beep(int frequencyHz, int durationMs) = 0;

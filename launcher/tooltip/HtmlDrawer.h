@@ -17,8 +17,8 @@
 #include "launcher/tooltip/HtmlLinkArea.h"
 #include "launcher/tooltip/HtmlResourceResolver.h"
 #include "launcher/tooltip/HtmlTableGrid.h"
-#include "platform/Rgb.h"
 #include "launcher/tooltip/StyleSheet.h"
+#include "platform/Rgb.h"
 
 namespace quivlane {
 

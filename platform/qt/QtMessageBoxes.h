@@ -5,7 +5,7 @@
 namespace quivlane {
 
 class QtMessageBoxes final : public MessageBoxes {
-public:
+  public:
     void Show(const std::string& text, const std::string& caption,
               MessageIcon icon = MessageIcon::None) override;
     bool AskYesNo(const std::string& text, const std::string& caption,

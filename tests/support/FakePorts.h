@@ -14,7 +14,7 @@ namespace quivlane::test {
 
 // A clock that only moves when told to; waits are recorded and advance it.
 class ManualClock final : public Clock {
-public:
+  public:
     LocalTime Now() const override { return now_; }
     void Wait(int milliseconds) override;
     void Set(const LocalTime& now) { now_ = now; }
@@ -22,13 +22,13 @@ public:
 
     std::vector<int> waits;
 
-private:
+  private:
     LocalTime now_{};
     int pendingMs_ = 0;
 };
 
 class RecordingShell final : public Shell {
-public:
+  public:
     struct Request {
         std::string kind;  // "open", "browser" or "start"
         std::string target;
@@ -44,7 +44,7 @@ public:
 };
 
 class RecordingSound final : public Sound {
-public:
+  public:
     struct BeepCall {
         int frequencyHz;
         int durationMs;
@@ -59,7 +59,7 @@ public:
 };
 
 class RecordingPower final : public Power {
-public:
+  public:
     bool ShutDown() override;
     int shutDowns = 0;
     bool result = true;
@@ -67,7 +67,7 @@ public:
 
 // Records every box; questions take their answers from a queue (No when it runs dry).
 class ScriptedMessageBoxes final : public MessageBoxes {
-public:
+  public:
     struct Box {
         std::string text;
         std::string caption;

@@ -8,7 +8,8 @@
 namespace quivlane::test {
 
 TempDir::TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "quivlane-test-XXXXXX").string();
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "quivlane-test-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) {
         throw std::runtime_error("mkdtemp failed");
     }
@@ -27,7 +28,9 @@ void TempDir::Write(const std::string& name, const std::string& contents) const 
     WriteFile(File(name), contents);
 }
 
-std::string TempDir::Read(const std::string& name) const { return ReadFile(File(name)); }
+std::string TempDir::Read(const std::string& name) const {
+    return ReadFile(File(name));
+}
 
 std::string ReadFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);

@@ -7,7 +7,7 @@ namespace quivlane::test {
 
 // A fresh directory under the system's temporary folder, removed with its contents.
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -18,7 +18,7 @@ public:
     void Write(const std::string& name, const std::string& contents) const;
     std::string Read(const std::string& name) const;
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
