@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QPalette>
@@ -157,6 +159,10 @@ void BarTray::Animate(const ScreenRect& from, const ScreenRect& to) {
     for (const ScreenRect& frame : TrayGeometry::AnimationFrames(from, to, kAnimationSteps)) {
         ghost_->setGeometry(ToQRect(frame));
         ghost_->show();
+        // The outline needs its expose from the window system before it can be drawn; the
+        // bar's timers and the user's input are held back meanwhile.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents |
+                                        QEventLoop::X11ExcludeTimers);
         ghost_->repaint();
         clock_.Wait(kAnimationStepMs);
     }

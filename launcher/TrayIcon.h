@@ -11,7 +11,6 @@ namespace quivlane {
 // end, or waits to be added again. The desktop work goes through the host.
 class TrayIcon {
   public:
-    static constexpr int kIconId = 152;
     static constexpr const char* kTip = "Quivlane";
     // The menu item chosen by a double-click and drawn as the default.
     static constexpr int kDefaultPosition = 0;
