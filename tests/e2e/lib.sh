@@ -23,24 +23,22 @@ fail() {
 }
 
 start_x() {
-    local n
-    for n in $(seq 91 160); do
-        if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
-            # -br: a black root, so that cut-away pixels are easy to tell from the skin.
-            Xvfb ":$n" -screen 0 "${screen_w}x${screen_h}x24" -br -nolisten tcp \
-                >"$work/xvfb.log" 2>&1 &
-            xvfb_pid=$!
-            export DISPLAY=":$n"
-            local i
-            for i in $(seq 1 100); do
-                if xdpyinfo >/dev/null 2>&1; then return 0; fi
-                kill -0 "$xvfb_pid" 2>/dev/null || break
-                sleep 0.1
-            done
-            xvfb_pid=
+    # Xvfb picks a free display itself and reports its number once it accepts clients, so
+    # tests running side by side never end up sharing one server.
+    # -br: a black root, so that cut-away pixels are easy to tell from the skin.
+    Xvfb -displayfd 3 -screen 0 "${screen_w}x${screen_h}x24" -br -nolisten tcp \
+        3>"$work/display-number" >"$work/xvfb.log" 2>&1 &
+    xvfb_pid=$!
+    local i
+    for i in $(seq 1 100); do
+        if [ -s "$work/display-number" ]; then
+            export DISPLAY=":$(tr -dc 0-9 <"$work/display-number")"
+            if xdpyinfo >/dev/null 2>&1; then return 0; fi
         fi
+        kill -0 "$xvfb_pid" 2>/dev/null || break
+        sleep 0.1
     done
-    fail "no X server could be started"
+    fail "no X server could be started: $(cat "$work/xvfb.log")"
 }
 
 # install_bar <config xml body>: the program and its Quivlane.xml in the work directory.
