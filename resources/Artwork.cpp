@@ -326,10 +326,12 @@ QImage Artwork::UrlDialog() {
 
 QImage Artwork::Editor() {
     const QSize size(809, 541);
-    QImage image = Panel(size, Rounded(QRectF(1, 1, 807, 539), 14), 0xED17u);
+    // The editor's window is 803 x 517 (535 x 318 dialog units): the panel ends inside it so
+    // that its lower corners are not cut off.
+    QImage image = Panel(size, Rounded(QRectF(1, 1, 801, 515), 14), 0xED17u);
     QPainter p(&image);
     for (const QPointF at :
-         {QPointF(12, 12), QPointF(796, 12), QPointF(12, 528), QPointF(796, 528)}) {
+         {QPointF(12, 12), QPointF(790, 12), QPointF(12, 504), QPointF(790, 504)}) {
         Screw(p, at, 4.0);
     }
 
