@@ -71,13 +71,13 @@ void SdlAudioLibrary::Forget() {
     ConvertAudio = nullptr;
 }
 
-SDL_AudioSpec* SdlAudioLibrary::LoadWav(const char* file, SDL_AudioSpec* spec, Uint8** buffer,
+SDL_AudioSpec* SdlAudioLibrary::LoadWav(const char* file, SDL_AudioSpec* wavFormat, Uint8** buffer,
                                         Uint32* length) const {
     if (!Loaded()) {
         return nullptr;
     }
     // Freeing the stream is the loader's job (second argument 1), also when it fails.
-    return LoadWAV_RW(RWFromFile(file, "rb"), 1, spec, buffer, length);
+    return LoadWAV_RW(RWFromFile(file, "rb"), 1, wavFormat, buffer, length);
 }
 
 }  // namespace quivlane

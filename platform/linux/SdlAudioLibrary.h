@@ -24,7 +24,7 @@ class SdlAudioLibrary {
     bool Loaded() const { return handle_ != nullptr; }
 
     // SDL_LoadWAV's macro form over the library's own functions.
-    SDL_AudioSpec* LoadWav(const char* file, SDL_AudioSpec* spec, Uint8** buffer,
+    SDL_AudioSpec* LoadWav(const char* file, SDL_AudioSpec* wavFormat, Uint8** buffer,
                            Uint32* length) const;
 
     // Null while not loaded.

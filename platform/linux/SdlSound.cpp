@@ -137,16 +137,16 @@ bool SdlSound::PlayWaveAsync(const std::string& path) {
         Replace(samples.data(), samples.size() * sizeof(std::int16_t));
         return false;
     };
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec wavFormat{};
     Uint8* raw = nullptr;
     Uint32 length = 0;
-    if (path.empty() || sdl_.LoadWav(path.c_str(), &spec, &raw, &length) == nullptr) {
+    if (path.empty() || sdl_.LoadWav(path.c_str(), &wavFormat, &raw, &length) == nullptr) {
         return chime();
     }
     std::unique_ptr<Uint8, WavFree> wav(raw, WavFree{sdl_.FreeWAV});
     SDL_AudioCVT cvt{};
-    if (sdl_.BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_S16SYS, kChannels,
-                           kFrequency) < 0) {
+    if (sdl_.BuildAudioCVT(&cvt, wavFormat.format, wavFormat.channels, wavFormat.freq, AUDIO_S16SYS,
+                           kChannels, kFrequency) < 0) {
         return chime();
     }
     const auto room =

@@ -24,10 +24,10 @@ void ExpectNoFunctions(const SdlAudioLibrary& sdl) {
     EXPECT_EQ(sdl.QueueAudio, nullptr);
     EXPECT_EQ(sdl.LoadWAV_RW, nullptr);
     EXPECT_EQ(sdl.ConvertAudio, nullptr);
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec wavFormat{};
     Uint8* buffer = nullptr;
     Uint32 length = 0;
-    EXPECT_EQ(sdl.LoadWav("/dev/null", &spec, &buffer, &length), nullptr);
+    EXPECT_EQ(sdl.LoadWav("/dev/null", &wavFormat, &buffer, &length), nullptr);
 }
 
 TEST(SdlAudioLibraryTest, EveryThreadGetsTheOneLoadedCopy) {
@@ -71,10 +71,10 @@ TEST(SdlAudioLibraryTest, AMissingLibraryOrOneWithoutTheFunctionsGivesNone) {
 
 TEST(SdlAudioLibraryTest, AMissingFileFailsToLoadThroughTheLibraryToo) {
     const SdlAudioLibrary& sdl = SdlAudioLibrary::Shared();
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec wavFormat{};
     Uint8* buffer = nullptr;
     Uint32 length = 0;
-    EXPECT_EQ(sdl.LoadWav("/nonexistent/alarme.wav", &spec, &buffer, &length), nullptr);
+    EXPECT_EQ(sdl.LoadWav("/nonexistent/alarme.wav", &wavFormat, &buffer, &length), nullptr);
     EXPECT_EQ(buffer, nullptr);
 }
 
