@@ -20,6 +20,10 @@ target_compile_definitions(quivlane_settings INTERFACE
 if(QUIVLANE_WERROR)
     target_compile_options(quivlane_settings INTERFACE -Werror)
 endif()
+# GCC 12 reports -Wrestrict on libstdc++'s own string concatenation at -O3 (GCC bug 105329).
+if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
+    target_compile_options(quivlane_settings INTERFACE -Wno-restrict)
+endif()
 
 set(QUIVLANE_SANITIZE_FLAGS "")
 if(QUIVLANE_ASAN)
