@@ -4,7 +4,7 @@
 
 #include "config/XmlSettingsStore.h"
 #include "editor/ConfigEditorDialog.h"
-#include "editor/DeferredSound.h"
+#include "platform/LazySound.h"
 #include "platform/linux/SdlSound.h"
 #include "platform/linux/XdgAutostartRegistry.h"
 #include "platform/qt/QtChoosers.h"
@@ -14,7 +14,7 @@
 namespace quivlane {
 
 int EditorApp::Run(const std::string& modulePath) {
-    DeferredSound sound([] { return std::make_unique<SdlSound>(); });
+    LazySound sound([] { return std::make_unique<SdlSound>(); });
     QtMessageBoxes messageBoxes;
     QtChoosers choosers;
     QtClipboard clipboard;

@@ -2,7 +2,6 @@
 list(APPEND core_sources
     ${CMAKE_CURRENT_LIST_DIR}/BarController.cpp
     ${CMAKE_CURRENT_LIST_DIR}/KeywordTable.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/LazySound.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TextRules.cpp)
 # The window needs the skinned controls and their pictures; the rules build without them.
 if(TARGET quivlane_controls AND TARGET quivlane_resources)

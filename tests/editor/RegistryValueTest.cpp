@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "editor/DeferredSound.h"
 #include "editor/EditorPaths.h"
+#include "platform/LazySound.h"
 #include "support/FakeEditorPorts.h"
 #include "support/FakePorts.h"
 
@@ -64,10 +64,10 @@ TEST(EditorPathsTest, HelpersSitBesideTheEditor) {
     EXPECT_EQ(EditorPaths::ConfigPath("/opt/q/editor"), "/opt/q/editor");
 }
 
-TEST(DeferredSoundTest, OpensTheRealOutputAtTheFirstSoundOnly) {
+TEST(LazySoundTest, OpensTheRealOutputAtTheFirstSoundOnly) {
     int made = 0;
     test::RecordingSound* real = nullptr;
-    DeferredSound sound([&] {
+    LazySound sound([&] {
         ++made;
         auto recording = std::make_unique<test::RecordingSound>();
         real = recording.get();
@@ -81,7 +81,7 @@ TEST(DeferredSoundTest, OpensTheRealOutputAtTheFirstSoundOnly) {
     ASSERT_NE(real, nullptr);
     EXPECT_EQ(real->beeps.size(), 2u);
 
-    DeferredSound none([] { return std::unique_ptr<Sound>(); });
+    LazySound none([] { return std::unique_ptr<Sound>(); });
     none.Beep(100, 100);
     EXPECT_FALSE(none.PlayWaveAsync("x.wav"));
 }

@@ -1,4 +1,4 @@
-#include "launcher/LazySound.h"
+#include "platform/LazySound.h"
 
 #include <gtest/gtest.h>
 
