@@ -26,7 +26,9 @@ start_x() {
     # Xvfb picks a free display itself and reports its number once it accepts clients, so
     # tests running side by side never end up sharing one server.
     # -br: a black root, so that cut-away pixels are easy to tell from the skin.
-    Xvfb -displayfd 3 -screen 0 "${screen_w}x${screen_h}x24" -br -nolisten tcp \
+    # -noreset: by default the server resets whenever its last client leaves and turns new
+    # clients away meanwhile; a program started right after another ended would race it.
+    Xvfb -displayfd 3 -screen 0 "${screen_w}x${screen_h}x24" -br -noreset -nolisten tcp \
         3>"$work/display-number" >"$work/xvfb.log" 2>&1 &
     xvfb_pid=$!
     local i
@@ -62,7 +64,11 @@ start_bar() {
             sleep 0.5
             return 0
         fi
-        kill -0 "$bar_pid" 2>/dev/null || fail "the bar ended at start: $(cat "$work/bar.log")"
+        if ! kill -0 "$bar_pid" 2>/dev/null; then
+            local status=0
+            wait "$bar_pid" || status=$?
+            fail "the bar ended at start (exit status $status): $(cat "$work/bar.log")"
+        fi
         sleep 0.1
     done
     fail "the bar never showed"
