@@ -1,10 +1,11 @@
 // The floor for the bar's start-up and idle figures: a bare frameless Qt dialog of the bar's
-// size, with nothing in it. With QUIVLANE_EXIT_AFTER_SHOW=1 it ends after its first paint,
-// exactly as the bar does, so both are timed to the same point.
+// size, with nothing in it. With QUIVLANE_EXIT_AFTER_SHOW=1 it prints the time of its first
+// paint and ends, exactly as the bar does, so both are timed to the same point.
 #include <QApplication>
 #include <QDialog>
 #include <QEvent>
 #include <QTimer>
+#include <chrono>
 #include <cstdio>
 
 namespace {
@@ -17,7 +18,9 @@ class ExitAfterFirstPaint final : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched == &dialog_ && event->type() == QEvent::Paint && !done_) {
             done_ = true;
-            std::puts("floor: shown");
+            const auto now = std::chrono::duration_cast<std::chrono::microseconds>(
+                std::chrono::system_clock::now().time_since_epoch());
+            std::printf("floor: shown at %lld\n", static_cast<long long>(now.count()));
             std::fflush(stdout);
             QTimer::singleShot(0, &dialog_, [this] { dialog_.done(QDialog::Accepted); });
         }

@@ -2,8 +2,9 @@
 # Start-up and idle figures of the launcher bar against a bare Qt dialog of the same size
 # (the floor), measured side by side in one run under a private Xvfb.
 #   bench_bar [--runs N] [--idle-seconds S]       (other arguments are ignored)
-# Start-up: both programs run with QUIVLANE_EXIT_AFTER_SHOW=1, which ends them right after
-# their first paint; wall time and peak resident memory per run, medians compared.
+# Start-up: both programs run with QUIVLANE_EXIT_AFTER_SHOW=1, which makes them print the time
+# of their first paint and end; wall time to that paint (and to the exit) and peak resident
+# memory per run, medians compared.
 # Idle: the bar with its clock on, the bar with its clock off and the floor idle together for
 # S seconds; their CPU time (user + system) is compared.
 set -euo pipefail
@@ -60,14 +61,16 @@ bar_copy "$work/off" NON
 median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 minimum() { sort -n | head -n1; }
 
-# one_start <program>: "milliseconds kilobytes" of one run to the first paint.
+# one_start <program>: "microseconds-to-first-paint microseconds-to-exit kilobytes" of one
+# run. The first paint is what a user waits for; the exit adds the tear-down, shown apart.
 one_start() {
-    local t0 t1
+    local t0 t1 shown
     t0=$(date +%s%N)
     QUIVLANE_EXIT_AFTER_SHOW=1 /usr/bin/time -f "%M" -o "$work/rss" "$1" >"$work/out" 2>/dev/null
     t1=$(date +%s%N)
-    grep -q "shown" "$work/out" || { echo "no first paint from $1" >&2; exit 1; }
-    echo "$(( (t1 - t0) / 1000000 )) $(tail -n1 "$work/rss")"
+    shown=$(sed -n 's/.*shown at \([0-9]*\)$/\1/p' "$work/out")
+    [ -n "$shown" ] || { echo "no first paint from $1" >&2; exit 1; }
+    echo "$((shown - t0 / 1000)) $(((t1 - t0) / 1000)) $(tail -n1 "$work/rss")"
 }
 
 # Warm the file cache for both before counting.
@@ -79,19 +82,23 @@ for i in $(seq 1 "$runs"); do
     one_start "$work/on/Quivlane" >>"$work/bar.txt"
     one_start "$here/bar_floor_dialog" >>"$work/floor.txt"
 done
-bar_ms=$(cut -d' ' -f1 "$work/bar.txt" | median)
-floor_ms=$(cut -d' ' -f1 "$work/floor.txt" | median)
-bar_min=$(cut -d' ' -f1 "$work/bar.txt" | minimum)
-floor_min=$(cut -d' ' -f1 "$work/floor.txt" | minimum)
-bar_kb=$(cut -d' ' -f2 "$work/bar.txt" | median)
-floor_kb=$(cut -d' ' -f2 "$work/floor.txt" | median)
+# column <n> <file> <median|minimum>
+column() { cut -d' ' -f"$1" "$2" | "$3"; }
+ms() { printf "%.1f" "$(echo "$1 / 1000" | bc -l)"; }
+ratio_of() { printf "%.2f" "$(echo "$1 / $2" | bc -l)"; }
+bar_us=$(column 1 "$work/bar.txt" median)
+floor_us=$(column 1 "$work/floor.txt" median)
+bar_min=$(column 1 "$work/bar.txt" minimum)
+floor_min=$(column 1 "$work/floor.txt" minimum)
+bar_exit=$(column 2 "$work/bar.txt" median)
+floor_exit=$(column 2 "$work/floor.txt" median)
+bar_kb=$(column 3 "$work/bar.txt" median)
+floor_kb=$(column 3 "$work/floor.txt" median)
 echo "== start to first paint, median of $runs runs each, alternating"
-printf "bar %d ms, floor %d ms: ratio %.2f (goal <= 1.30)\n" "$bar_ms" "$floor_ms" \
-    "$(echo "$bar_ms / $floor_ms" | bc -l)"
-printf "fastest run: bar %d ms, floor %d ms: ratio %.2f\n" "$bar_min" "$floor_min" \
-    "$(echo "$bar_min / $floor_min" | bc -l)"
-printf "peak resident memory: bar %d kB, floor %d kB: ratio %.2f\n" "$bar_kb" "$floor_kb" \
-    "$(echo "$bar_kb / $floor_kb" | bc -l)"
+echo "bar $(ms "$bar_us") ms, floor $(ms "$floor_us") ms: ratio $(ratio_of "$bar_us" "$floor_us") (goal <= 1.30)"
+echo "fastest run: bar $(ms "$bar_min") ms, floor $(ms "$floor_min") ms: ratio $(ratio_of "$bar_min" "$floor_min")"
+echo "start to process exit: bar $(ms "$bar_exit") ms, floor $(ms "$floor_exit") ms: ratio $(ratio_of "$bar_exit" "$floor_exit")"
+echo "peak resident memory: bar $bar_kb kB, floor $floor_kb kB: ratio $(ratio_of "$bar_kb" "$floor_kb")"
 
 # cpu_us <pid>: CPU time so far of all the process's threads, in microseconds (the
 # scheduler's nanosecond counters: clock ticks are too coarse for an idle program).

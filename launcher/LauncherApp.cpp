@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QTimer>
+#include <chrono>
 #include <cstdio>
 #include <ctime>
 #include <memory>
@@ -32,7 +33,8 @@ namespace quivlane {
 namespace {
 
 // Measuring seam for the start-up benchmark: with QUIVLANE_EXIT_AFTER_SHOW=1 the bar prints
-// a marker at its first paint and ends at once, without the farewell.
+// a marker with the wall-clock time of its first paint (microseconds since the epoch, so a
+// script can subtract its own start time) and ends at once, without the farewell.
 class ExitAfterFirstPaint final : public QObject {
   public:
     explicit ExitAfterFirstPaint(LauncherBar& bar) : bar_(bar) {}
@@ -41,7 +43,9 @@ class ExitAfterFirstPaint final : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched == &bar_ && event->type() == QEvent::Paint && !done_) {
             done_ = true;
-            std::puts("quivlane: shown");
+            const auto now = std::chrono::duration_cast<std::chrono::microseconds>(
+                std::chrono::system_clock::now().time_since_epoch());
+            std::printf("quivlane: shown at %lld\n", static_cast<long long>(now.count()));
             std::fflush(stdout);
             QTimer::singleShot(0, &bar_, [this] { bar_.done(QDialog::Accepted); });
         }

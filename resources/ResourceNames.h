@@ -6,7 +6,7 @@
 // time by the artwork generator; sizes and layouts match the dialogs that show them.
 namespace quivlane::resources {
 
-inline constexpr const char* kBar = ":/quivlane/bar.png";              // 197 x 419
+inline constexpr const char* kBar = ":/quivlane/bar.bmp";              // 197 x 419
 inline constexpr const char* kAlarmDialog = ":/quivlane/alarm.png";    // 367 x 241
 inline constexpr const char* kUrlDialog = ":/quivlane/url.png";        // 470 x 76
 inline constexpr const char* kEditor = ":/quivlane/editor.png";        // 809 x 541
