@@ -63,10 +63,10 @@ map_state() {
     xwininfo -id "$1" | awk '/Map State:/ { print $3 }'
 }
 
-# wait_map <window> <state>: until the window's map state is the one given.
+# wait_map <window> <state> [tenths of a second]: until the window's map state is the one given.
 wait_map() {
     local i
-    for i in $(seq 1 100); do
+    for i in $(seq 1 "${3:-100}"); do
         [ "$(map_state "$1")" = "$2" ] && return 0
         sleep 0.1
     done
@@ -112,8 +112,14 @@ icon_x=$((screen_w - 12))
 icon_y=$((screen_h - 12))
 wait_icon_drawn || fail "the new icon was never drawn"
 xdotool mousemove "$icon_x" "$icon_y" click --repeat 2 --delay 80 1
-wait_map "$bar" IsViewable ||
-    fail "a double-click on the icon did not show the bar; the panel saw: $(cat "$work/host2.log")"
+if ! wait_map "$bar" IsViewable 50; then
+    # xdotool's two clicks can drift apart beyond the double-click time on a starved machine;
+    # a person would simply double-click again, and so does this test, saying so.
+    echo "note: the first double-click was not taken; trying once more"
+    xdotool mousemove "$icon_x" "$icon_y" click --repeat 2 --delay 80 1
+    wait_map "$bar" IsViewable ||
+        fail "a double-click on the icon did not show the bar; the panel saw: $(cat "$work/host2.log")"
+fi
 xwininfo -id "$bar" | grep -q "Absolute upper-left X:  $bar_x" ||
     fail "the bar came back elsewhere: $(xwininfo -id "$bar" | grep Absolute)"
 
