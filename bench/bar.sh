@@ -85,7 +85,9 @@ done
 # column <n> <file> <median|minimum>
 column() { cut -d' ' -f"$1" "$2" | "$3"; }
 ms() { printf "%.1f" "$(echo "$1 / 1000" | bc -l)"; }
-ratio_of() { printf "%.2f" "$(echo "$1 / $2" | bc -l)"; }
+ratio_of() {
+    if [ "$2" -gt 0 ]; then printf "%.2f" "$(echo "$1 / $2" | bc -l)"; else echo "n/a (divisor 0)"; fi
+}
 bar_us=$(column 1 "$work/bar.txt" median)
 floor_us=$(column 1 "$work/floor.txt" median)
 bar_min=$(column 1 "$work/bar.txt" minimum)
@@ -121,6 +123,5 @@ on1=$(cpu_us "$on_pid"); off1=$(cpu_us "$off_pid"); floor1=$(cpu_us "$floor_pid"
 on=$((on1 - on0)); off=$((off1 - off0)); floor=$((floor1 - floor0))
 echo "== idle CPU time over $idle s, side by side"
 echo "bar with clock: $on us, bar without clock: $off us, bare dialog: $floor us"
-ratio() { if [ "$2" -gt 0 ]; then echo "scale=2; $1 / $2" | bc; else echo "n/a (divisor 0)"; fi; }
-echo "clock on / clock off: $(ratio "$on" "$off"); clock on / floor: $(ratio "$on" "$floor"); clock off / floor: $(ratio "$off" "$floor")"
+echo "clock on / clock off: $(ratio_of "$on" "$off"); clock on / floor: $(ratio_of "$on" "$floor"); clock off / floor: $(ratio_of "$off" "$floor")"
 echo "clock cost per tick: $(( (on - off) / idle )) us"
