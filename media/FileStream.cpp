@@ -77,8 +77,9 @@ int FileStream::OpenFile(const char* name, std::uint32_t access, std::uint32_t /
     const int flags = OpenFlags(access, creationDisposition, valid);
     int fd = -1;
     if (valid) {
+        // Without O_NONBLOCK a named pipe would hold the caller until some writer came.
         do {
-            fd = ::open(name, flags | O_CLOEXEC, 0644);
+            fd = ::open(name, flags | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0644);
         } while (fd < 0 && errno == EINTR);
     }
     if (fd < 0) {
@@ -89,6 +90,12 @@ int FileStream::OpenFile(const char* name, std::uint32_t access, std::uint32_t /
     // Sizes beyond 32 bits cannot be represented; refuse them rather than wrap.
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
         info.st_size > static_cast<off_t>(std::numeric_limits<std::uint32_t>::max())) {
+        ::close(fd);
+        SetError("FileStream::OpenFile\n\nCan't open file!");
+        return 0;
+    }
+    const int statusFlags = ::fcntl(fd, F_GETFL);
+    if (statusFlags < 0 || ::fcntl(fd, F_SETFL, statusFlags & ~O_NONBLOCK) != 0) {
         ::close(fd);
         SetError("FileStream::OpenFile\n\nCan't open file!");
         return 0;

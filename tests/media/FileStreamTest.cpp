@@ -1,6 +1,8 @@
 #include "media/FileStream.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <string>
 #include <vector>
@@ -50,6 +52,30 @@ TEST(FileStreamOpenTest, RefusesMissingNameMissingFileAndSecondOpen) {
     EXPECT_EQ("FileStream::OpenFile\n\nStream already open.Close stream before!",
               stream.GetErrorText());
     EXPECT_EQ(3u, stream.GetSize());
+}
+
+// The open must not wait for a writer: a pipe named like an MP3 would freeze the bar.
+TEST(FileStreamOpenTest, RefusesAPipeOrALinkToOneWithoutWaiting) {
+    test::TempDir dir;
+    ASSERT_EQ(0, ::mkfifo(dir.File("pipe.mp3").c_str(), 0600));
+    ASSERT_EQ(0, ::symlink(dir.File("pipe.mp3").c_str(), dir.File("link.mp3").c_str()));
+    for (const char* name : {"pipe.mp3", "link.mp3"}) {
+        FileStream stream;
+        EXPECT_EQ(0, stream.OpenFile(dir.File(name).c_str(), FileStream::kGenericRead,
+                                     FileStream::kFileShareRead, FileStream::kOpenExisting, 0))
+            << name;
+        EXPECT_EQ("FileStream::OpenFile\n\nCan't open file!", stream.GetErrorText());
+    }
+    // A stream that did open reads blocking as before: the whole file in one call.
+    dir.Write("real.mp3", std::string(5000, 'x'));
+    ASSERT_EQ(0, ::symlink(dir.File("real.mp3").c_str(), dir.File("to-real.mp3").c_str()));
+    FileStream stream;
+    ASSERT_EQ(1, stream.OpenFile(dir.File("to-real.mp3").c_str(), FileStream::kGenericRead,
+                                 FileStream::kFileShareRead, FileStream::kOpenExisting, 0));
+    std::vector<char> buffer(8000);
+    std::uint32_t read = 0;
+    EXPECT_EQ(1, stream.Read(buffer.data(), 8000, &read));
+    EXPECT_EQ(5000u, read);
 }
 
 TEST(FileStreamOpenTest, ClosedStreamRefusesSeekAndRead) {
