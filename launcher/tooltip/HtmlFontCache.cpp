@@ -13,6 +13,31 @@ constexpr int kMaxFontPixels = 1000;
 // Markup can also ask for any number of fonts; keep memory bounded.
 constexpr std::size_t kMaxFonts = 64;
 
+// Markup means the cell height (ascent plus descent), Qt the em: the largest pixel size whose
+// cell is no taller than asked for.
+int PixelSizeForCell(QFont font, int cell, const QPaintDevice& device) {
+    const auto cellAt = [&](int pixels) {
+        font.setPixelSize(pixels);
+        const QFontMetrics m(font, &device);
+        return m.ascent() + m.descent();
+    };
+    int pixels = cell;
+    const int first = cellAt(pixels);
+    if (first > 0) {
+        pixels = std::max(
+            1, static_cast<int>((static_cast<long long>(cell) * cell + first / 2) / first));
+    }
+    int height = cellAt(pixels);
+    // The estimate is off by a pixel or two at most; the bounds only guard odd fonts.
+    for (int i = 0; i < 64 && height > cell && pixels > 1; ++i) {
+        height = cellAt(--pixels);
+    }
+    for (int i = 0; i < 64 && cellAt(pixels + 1) <= cell; ++i) {
+        ++pixels;
+    }
+    return pixels;
+}
+
 }  // namespace
 
 const HtmlFont& HtmlFontCache::Get(const TextStyle& style, const QPaintDevice& device) {
@@ -38,11 +63,11 @@ const HtmlFont& HtmlFontCache::Get(const TextStyle& style, const QPaintDevice& d
     }
     HtmlFont f;
     f.font.setFamily(QString::fromStdString(style.face));
-    f.font.setPixelSize(pixels);
     f.font.setWeight(static_cast<QFont::Weight>(weight));
     f.font.setItalic(style.italic);
     f.font.setUnderline(style.underline);
     f.font.setStrikeOut(style.strikeout);
+    f.font.setPixelSize(PixelSizeForCell(f.font, pixels, device));
     f.metrics = std::make_shared<const QFontMetrics>(f.font, &device);
     f.ascent = f.metrics->ascent();
     f.descent = f.metrics->descent();

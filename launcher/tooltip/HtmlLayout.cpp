@@ -100,25 +100,45 @@ QSize HtmlLayout::Run(std::string_view text, const QRect& rect) {
     StyleChanged();
     ApplySheetStyle("body");
     StyleChanged();
-    const QSize size = LayoutBlocks(text, rect);
+    const QSize size = LayoutBlocks(text, rect, drawer_.maxWidth_);
     EndPainter();
     return size;
 }
 
-QSize HtmlLayout::LayoutBlocks(std::string_view text, const QRect& rect) {
+QSize HtmlLayout::LayoutBlocks(std::string_view text, const QRect& rect, int wrapWidth) {
+    if (!SpendWork(static_cast<std::int64_t>(text.size()))) {
+        return {};
+    }
     int y = 0;
     int width = 0;
     for (const HtmlBlock& block : HtmlBlockSplitter::Split(text)) {
         const QRect area(rect.left(), rect.top() + y, rect.width(), std::max(0, rect.height() - y));
-        const QSize size = block.isTable ? HtmlTable::Layout(*this, block.text, area)
-                                         : LayoutFlow(block.text, area);
-        y += size.height();
-        width = std::max(width, size.width());
+        const QSize size = block.isTable ? HtmlTable::Layout(*this, block.text, area, wrapWidth)
+                                         : LayoutFlow(block.text, area, wrapWidth);
+        y = std::min(kMaxExtent, y + std::clamp(size.height(), 0, kMaxExtent));
+        width = std::max(width, std::min(size.width(), kMaxExtent));
     }
     return QSize(width, y);
 }
 
-QSize HtmlLayout::LayoutFlow(std::string_view text, const QRect& rect) {
+bool HtmlLayout::SpendWork(std::int64_t bytes) {
+    if (bytes > workLeft_) {
+        workLeft_ = 0;
+        return false;
+    }
+    workLeft_ -= bytes;
+    return true;
+}
+
+bool HtmlLayout::EnterTable() {
+    if (tableDepth_ >= kMaxTableDepth) {
+        return false;
+    }
+    ++tableDepth_;
+    return true;
+}
+
+QSize HtmlLayout::LayoutFlow(std::string_view text, const QRect& rect, int wrapWidth) {
     std::string body;
     body.reserve(text.size() + 13);
     body += "<body>";
@@ -127,7 +147,7 @@ QSize HtmlLayout::LayoutFlow(std::string_view text, const QRect& rect) {
 
     Line line;
     line.rect = rect;
-    line.wrapWidth = drawer_.maxWidth_;
+    line.wrapWidth = wrapWidth;
     StartLine(line);
     HtmlTokenReader reader(body);
     HtmlToken token;
@@ -254,7 +274,8 @@ void HtmlLayout::EndLine(Line& line, bool wrapped, int count) {
         ++lineCursor_;
     }
     line.blockWidth = std::max(line.blockWidth, line.x);
-    line.y += height * count;
+    line.y = static_cast<int>(
+        std::min<std::int64_t>(kMaxExtent, line.y + static_cast<std::int64_t>(height) * count));
     StartLine(line);
 }
 
@@ -482,7 +503,7 @@ void HtmlLayout::EmitRun(Line& line, const QString& text) {
         line.ascent = std::max(line.ascent, metrics_.ascent);
         line.descent = std::max(line.descent, metrics_.height - metrics_.ascent);
         line.spaces += spaces;
-        line.x += fm.horizontalAdvance(text);
+        line.x = std::min(kMaxExtent, line.x + fm.horizontalAdvance(text));
         return;
     }
 
@@ -550,13 +571,13 @@ void HtmlLayout::EmitRun(Line& line, const QString& text) {
     RecordLink(QRect(left, top, width, h));
     // Both passes must wrap at the same points, so x moves by the natural width only.
     const int natural = fm.horizontalAdvance(text);
-    line.x += natural;
+    line.x = std::min(kMaxExtent, line.x + natural);
     line.extra += width - natural;
 }
 
 void HtmlLayout::PlaceTab(Line& line, int count) {
     const int tab = std::max(1, drawer_.tabWidth_);
-    line.x = (line.x / tab + 1) * tab + (count - 1) * tab;
+    line.x = std::min(kMaxExtent, (line.x / tab + 1) * tab + (count - 1) * tab);
 }
 
 void HtmlLayout::PlaceRule(Line& line, const HtmlToken& tag) {
@@ -574,11 +595,23 @@ void HtmlLayout::PlaceRule(Line& line, const HtmlToken& tag) {
     const std::string* widthText = tag.Find("width");
     const std::string value = widthText == nullptr ? std::string("100%") : *widthText;
     const bool percent = !value.empty() && value.back() == '%';
-    const int width = std::clamp(
-        sheet.LengthValue(value, line.rect.width(), false, metrics_.lengths), 0, 1 << 20);
-    // Lines are being broken: a relative rule must not widen the block, and the drawing pass
-    // has to wrap what follows where the measuring pass did.
-    const int advance = percent && line.wrapWidth > 0 ? 1 : width;
+    // The advance depends only on what both passes know alike: the line's wrap width and
+    // position. A relative rule takes its share of the wrap width (none without wrapping,
+    // 1 pixel with it, so that it never pushes what follows onto another line).
+    int advance = 0;
+    int drawn = 0;
+    if (percent) {
+        advance = line.wrapWidth > 0 ? 1 : 0;
+        drawn = std::clamp(sheet.LengthValue(value, line.rect.width(), false, metrics_.lengths), 0,
+                           kMaxExtent);
+    } else {
+        advance = std::clamp(sheet.LengthValue(value, line.wrapWidth, false, metrics_.lengths), 0,
+                             kMaxExtent);
+        if (line.wrapWidth > 0) {
+            advance = std::min(advance, std::max(0, line.wrapWidth - line.x));
+        }
+        drawn = advance;
+    }
 
     if (!line.alignSet) {
         line.align = style_.textAlign;
@@ -586,25 +619,45 @@ void HtmlLayout::PlaceRule(Line& line, const HtmlToken& tag) {
     }
     line.hasContent = true;
     line.minHeight = std::max(line.minHeight, thickness + 8);
-    if (!measuring_ && thickness > 0 && width > 0) {
-        const int mid = line.rect.top() + line.y + line.record.height / 2;
-        Painter().fillRect(QRect(line.rect.left() + line.offset + line.x + line.extra,
-                                 mid - thickness / 2, width, thickness),
-                           ToQ(color));
-    }
-    line.x += advance;
     if (!measuring_) {
-        line.extra += width - advance;
+        if (percent) {
+            // When drawn, a relative rule grows into the room the line leaves unused, and
+            // no further: text after it stays where it was measured.
+            const int room = std::max(0, line.rect.width() - line.offset - line.record.width -
+                                             line.extra - line.justifyExtra);
+            drawn = std::min(drawn, advance + room);
+        }
+        if (thickness > 0 && drawn > 0) {
+            const int mid = line.rect.top() + line.y + line.record.height / 2;
+            Painter().fillRect(QRect(line.rect.left() + line.offset + line.x + line.extra,
+                                     mid - thickness / 2, drawn, thickness),
+                               ToQ(color));
+        }
+        line.extra += drawn - advance;
     }
+    line.x = std::min(kMaxExtent, line.x + advance);
 }
 
 void HtmlLayout::PlaceImage(Line& line, const HtmlToken& tag, int code) {
     HtmlDrawer& d = drawer_;
+    if (imageLeft_ <= 0) {
+        return;
+    }
     const HtmlImage image = HtmlImage::Load(tag, static_cast<HtmlTagCode>(code), *d.resolver_,
                                             d.sheet_, metrics_.lengths);
     if (image.IsNull()) {
         return;
     }
+    // Pictures cost their decoded source and their scaled copy; past the budget they are
+    // left out as if missing.
+    const QSize source = image.bitmap.isNull() ? image.icon.Size() : image.bitmap.size();
+    const std::int64_t cost =
+        4 * (static_cast<std::int64_t>(source.width()) * source.height() +
+             static_cast<std::int64_t>(image.size.width()) * image.size.height());
+    if (cost > imageLeft_) {
+        return;
+    }
+    imageLeft_ -= cost;
     const bool shadowSet = d.shadowOffsetX_ != 0 || d.shadowOffsetY_ != 0;
     const int w = image.size.width() + (image.shadow && shadowSet ? d.shadowOffsetX_ : 0);
     const int h = image.size.height() + (image.shadow && shadowSet ? d.shadowOffsetY_ : 0);
@@ -622,7 +675,7 @@ void HtmlLayout::PlaceImage(Line& line, const HtmlToken& tag, int code) {
         if (animated) {
             d.animations_.push_back({image.frameIndex, image.frameCount, 0, image.speed});
         }
-        line.x += w;
+        line.x = std::min(kMaxExtent, line.x + w);
         return;
     }
 
@@ -680,7 +733,7 @@ void HtmlLayout::PlaceImage(Line& line, const HtmlToken& tag, int code) {
             break;
     }
     RecordLink(QRect(left, top, w, h));
-    line.x += w;
+    line.x = std::min(kMaxExtent, line.x + w);
 }
 
 void HtmlLayout::RecordLink(const QRect& area) {

@@ -7,6 +7,7 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <optional>
@@ -38,8 +39,22 @@ class HtmlLayout {
     // The whole text: style reset, "body" applied, blocks one below the other.
     QSize Run(std::string_view text, const QRect& rect);
 
-    // Flow blocks and tables one below the other; the widest by the summed heights.
-    QSize LayoutBlocks(std::string_view text, const QRect& rect);
+    // Flow blocks and tables one below the other; the widest by the summed heights. Flow
+    // text wraps at wrapWidth (0: never).
+    QSize LayoutBlocks(std::string_view text, const QRect& rect, int wrapWidth);
+
+    // What one tip may cost a pass, whatever its markup: bytes of text and table grids laid
+    // out, and bytes of pictures decoded and scaled. Both passes spend alike, so they drop
+    // the same parts once a budget is spent.
+    static constexpr std::int64_t kWorkBudget = 64 << 20;
+    static constexpr std::int64_t kImageBudget = 64 << 20;
+    static constexpr int kMaxTableDepth = 16;
+    // Positions and sizes stay below this, however the parts add up.
+    static constexpr int kMaxExtent = 1 << 24;
+    bool SpendWork(std::int64_t bytes);
+    // Table nesting; false when too deep, and then nothing is entered.
+    bool EnterTable();
+    void LeaveTable() { --tableDepth_; }
 
     bool Measuring() const { return measuring_; }
     HtmlDrawer& Drawer() { return drawer_; }
@@ -69,7 +84,7 @@ class HtmlLayout {
     };
     struct Line;
 
-    QSize LayoutFlow(std::string_view text, const QRect& rect);
+    QSize LayoutFlow(std::string_view text, const QRect& rect, int wrapWidth);
     QPainter& Painter();
     void EndPainter();
 
@@ -101,6 +116,9 @@ class HtmlLayout {
     int tableCounter_ = 0;
     std::size_t lineCursor_ = 0;
     std::size_t animationCursor_ = 0;
+    std::int64_t workLeft_ = kWorkBudget;
+    std::int64_t imageLeft_ = kImageBudget;
+    int tableDepth_ = 0;
 };
 
 }  // namespace quivlane

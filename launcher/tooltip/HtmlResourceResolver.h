@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <cstdint>
 #include <optional>
@@ -9,7 +10,8 @@ namespace quivlane {
 
 // Where the images and strings that markup names by number come from. The default looks
 // for Qt resources ":/tooltip/bitmap-<id>.png" and ":/tooltip/icon-<id>.png" and reads files
-// from disk; there are no handles, modules or string resources unless a subclass adds them.
+// from disk (regular files only, never blocking); there are no handles, modules or string resources
+// unless a subclass adds them.
 class HtmlResourceResolver {
   public:
     virtual ~HtmlResourceResolver() = default;
@@ -20,6 +22,11 @@ class HtmlResourceResolver {
     virtual QImage Handle(std::uint64_t handle) const;
     virtual QImage ModuleBitmap(const std::string& module, int id) const;
     virtual std::optional<std::string> String(int id) const;
+
+    // Most memory one decoded picture may take.
+    static constexpr qint64 kMaxDecodedBytes = 64 << 20;
+    // Null when the header is unreadable or promises more than kMaxDecodedBytes.
+    static QImage Decode(const QByteArray& bytes);
 };
 
 }  // namespace quivlane

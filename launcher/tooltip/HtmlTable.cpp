@@ -1,6 +1,7 @@
 #include "launcher/tooltip/HtmlTable.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <numeric>
 
@@ -73,17 +74,23 @@ int VAlign(const std::string& value, int current) {
     return current;
 }
 
+// Sums stay in range however many rows the markup has.
+int Clamped(std::int64_t v) {
+    return static_cast<int>(std::clamp<std::int64_t>(v, 0, HtmlLayout::kMaxExtent));
+}
+
 int Sum(const std::vector<int>& v, int from, int count) {
-    return std::accumulate(v.begin() + from, v.begin() + from + count, 0);
+    return Clamped(std::accumulate(v.begin() + from, v.begin() + from + count, std::int64_t{0}));
 }
 
 // Table, cell and row extents along one axis: (n + 1) spacings, n - 1 separating pixels.
 int Extent(const std::vector<int>& sizes, int spacing, int border) {
-    const int n = static_cast<int>(sizes.size());
+    const std::int64_t n = static_cast<std::int64_t>(sizes.size());
     if (n == 0) {
-        return 2 * border + spacing;
+        return Clamped(2 * static_cast<std::int64_t>(border) + spacing);
     }
-    return (n + 1) * spacing + (n - 1) + Sum(sizes, 0, n) + 2 * border;
+    return Clamped((n + 1) * spacing + (n - 1) + Sum(sizes, 0, static_cast<int>(n)) +
+                   2 * static_cast<std::int64_t>(border));
 }
 
 // Walks the markup's cells, giving each the next free slot of its row. Both passes use
@@ -225,7 +232,17 @@ void HtmlTable::GrowBySpans(HtmlTableGrid& grid, bool columns) {
     }
 }
 
-QSize HtmlTable::Layout(HtmlLayout& layout, std::string_view text, const QRect& rect) {
+QSize HtmlTable::Layout(HtmlLayout& layout, std::string_view text, const QRect& rect,
+                        int wrapWidth) {
+    // Deep nesting and huge grids cost memory and time out of all proportion to a tip; past
+    // the limits a table is left out, in both passes alike.
+    if (!layout.SpendWork(static_cast<std::int64_t>(text.size())) || !layout.EnterTable()) {
+        return {};
+    }
+    struct Leave {
+        HtmlLayout& layout;
+        ~Leave() { layout.LeaveTable(); }
+    } leave{layout};
     const HtmlTableMarkup markup = HtmlTableReader::Read(text);
     const int number = layout.NextTableNumber();
     const std::size_t depth = layout.StackDepth();
@@ -240,18 +257,21 @@ QSize HtmlTable::Layout(HtmlLayout& layout, std::string_view text, const QRect& 
             tables.resize(static_cast<std::size_t>(number) + 1);
         }
         HtmlTableGrid grid;
-        size = Measure(layout, grid, rect, markup);
+        size = Measure(layout, grid, rect, wrapWidth, markup);
         // Nested tables were recorded meanwhile; the vector may have moved.
         layout.Drawer().tables_[static_cast<std::size_t>(number)] = std::move(grid);
     } else if (static_cast<std::size_t>(number) < tables.size()) {
-        const HtmlTableGrid grid = tables[static_cast<std::size_t>(number)];
-        size = Paint(layout, grid, rect, markup);
+        const HtmlTableGrid& grid = tables[static_cast<std::size_t>(number)];
+        if (layout.SpendWork(static_cast<std::int64_t>(grid.slots.size()) *
+                             static_cast<std::int64_t>(sizeof(HtmlTableGrid::Slot)))) {
+            size = Paint(layout, grid, rect, markup);
+        }
     }
     layout.PopTo(depth);
     return size;
 }
 
-QSize HtmlTable::Measure(HtmlLayout& layout, HtmlTableGrid& grid, const QRect& rect,
+QSize HtmlTable::Measure(HtmlLayout& layout, HtmlTableGrid& grid, const QRect& rect, int wrapWidth,
                          const HtmlTableMarkup& markup) {
     grid.rows = static_cast<int>(markup.rows.size());
     grid.columns = 0;
@@ -262,7 +282,18 @@ QSize HtmlTable::Measure(HtmlLayout& layout, HtmlTableGrid& grid, const QRect& r
         }
         grid.columns = std::max(grid.columns, std::min(need, kMaxColumns));
     }
-    grid.slots.assign(static_cast<std::size_t>(grid.rows * grid.columns), {});
+    const std::int64_t slots = static_cast<std::int64_t>(grid.rows) * grid.columns;
+    if (!layout.SpendWork(slots * static_cast<std::int64_t>(sizeof(HtmlTableGrid::Slot)))) {
+        grid = HtmlTableGrid{};
+        return {};
+    }
+    grid.slots.assign(static_cast<std::size_t>(slots), {});
+    const TextStyle tableStyle = layout.Style();
+    const int tableBorder = BorderWidth(tableStyle);
+    // What the cells may share of the wrap width, apart from borders and spacing.
+    const int shared =
+        wrapWidth - Extent(std::vector<int>(static_cast<std::size_t>(grid.columns), 0),
+                           tableStyle.cellSpacing, tableBorder);
 
     for (int r = 0; r < grid.rows; ++r) {
         const HtmlRowMarkup& row = markup.rows[static_cast<std::size_t>(r)];
@@ -285,13 +316,23 @@ QSize HtmlTable::Measure(HtmlLayout& layout, HtmlTableGrid& grid, const QRect& r
             layout.ApplySheetStyle("td");
             ApplyAttributes(layout, cell.tag, false);
             const TextStyle style = layout.Style();
-            const QSize content = layout.LayoutBlocks(cell.content, rect);
+            const int frame = 2 * (CellBorderWidth(style) + style.cellPadding);
+            const int span = std::min(Span(layout, cell.tag, "colspan"), grid.columns - c);
+            int cellWrap = 0;
+            if (wrapWidth > 0) {
+                const std::int64_t share =
+                    static_cast<std::int64_t>(std::max(0, shared)) * span / grid.columns +
+                    static_cast<std::int64_t>(style.cellSpacing + 1) * (span - 1);
+                cellWrap = static_cast<int>(std::clamp<std::int64_t>(share - frame, 1, kMaxSize));
+            }
+            const QSize content = layout.LayoutBlocks(
+                cell.content, QRect(rect.left(), rect.top(), cellWrap, 0), cellWrap);
             layout.PopTo(cellDepth);
 
-            const int frame = 2 * (CellBorderWidth(style) + style.cellPadding);
             auto& slot = grid.At(r, c);
             slot.isCell = true;
-            slot.columnSpan = std::min(Span(layout, cell.tag, "colspan"), grid.columns - c);
+            slot.wrapWidth = cellWrap;
+            slot.columnSpan = span;
             slot.rowSpan = std::min(Span(layout, cell.tag, "rowspan"), grid.rows - r);
             slot.width = std::min(std::max(content.width(), style.width) + frame, kMaxSize);
             slot.height = std::min(std::max(content.height(), style.height) + frame, kMaxSize);
@@ -309,10 +350,10 @@ QSize HtmlTable::Measure(HtmlLayout& layout, HtmlTableGrid& grid, const QRect& r
     GrowBySpans(grid, true);
     GrowBySpans(grid, false);
 
-    const TextStyle& table = layout.Style();
-    const int b = BorderWidth(table);
-    return QSize(std::max(0, Extent(grid.columnWidths, table.cellSpacing, b)),
-                 std::max(0, Extent(grid.rowHeights, table.cellSpacing, b)));
+    return QSize(std::clamp(Extent(grid.columnWidths, tableStyle.cellSpacing, tableBorder), 0,
+                            HtmlLayout::kMaxExtent),
+                 std::clamp(Extent(grid.rowHeights, tableStyle.cellSpacing, tableBorder), 0,
+                            HtmlLayout::kMaxExtent));
 }
 
 QSize HtmlTable::Paint(HtmlLayout& layout, const HtmlTableGrid& measured, const QRect& rect,
@@ -382,12 +423,14 @@ QSize HtmlTable::Paint(HtmlLayout& layout, const HtmlTableGrid& measured, const 
     std::vector<int> colStart(static_cast<std::size_t>(grid.columns), 0);
     for (int c = 0, x = inner.left() + spacing; c < grid.columns; ++c) {
         colStart[static_cast<std::size_t>(c)] = x;
-        x += spacing + grid.columnWidths[static_cast<std::size_t>(c)] + 1;
+        x = std::min(HtmlLayout::kMaxExtent,
+                     x + spacing + grid.columnWidths[static_cast<std::size_t>(c)] + 1);
     }
     std::vector<int> rowStart(static_cast<std::size_t>(grid.rows), 0);
     for (int r = 0, y = inner.top() + spacing; r < grid.rows; ++r) {
         rowStart[static_cast<std::size_t>(r)] = y;
-        y += spacing + grid.rowHeights[static_cast<std::size_t>(r)] + 1;
+        y = std::min(HtmlLayout::kMaxExtent,
+                     y + spacing + grid.rowHeights[static_cast<std::size_t>(r)] + 1);
     }
 
     int currentRow = -1;
@@ -437,7 +480,7 @@ QSize HtmlTable::Paint(HtmlLayout& layout, const HtmlTableGrid& measured, const 
             } else if (style.verticalAlign == TextStyle::kVAlignBottom) {
                 content.translate(0, content.height() - slot.contentHeight);
             }
-            layout.LayoutBlocks(cell.content, content);
+            layout.LayoutBlocks(cell.content, content, slot.wrapWidth);
             layout.PopTo(cellDepth);
         });
     layout.PopTo(rowDepth);

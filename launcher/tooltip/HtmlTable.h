@@ -16,8 +16,10 @@ struct TextStyle;
 // it paints backgrounds, borders and cell contents from that record.
 class HtmlTable {
   public:
-    // Returns the table's width and height.
-    static QSize Layout(HtmlLayout& layout, std::string_view text, const QRect& rect);
+    // Returns the table's width and height. With a wrap width the cells share it and wrap
+    // their text within their share.
+    static QSize Layout(HtmlLayout& layout, std::string_view text, const QRect& rect,
+                        int wrapWidth);
 
     // Width of the table's drawn border on each side: three times a double border's width.
     static int BorderWidth(const TextStyle& style);
@@ -28,7 +30,7 @@ class HtmlTable {
 
   private:
     static void ApplyAttributes(HtmlLayout& layout, const HtmlToken& tag, bool isTable);
-    static QSize Measure(HtmlLayout& layout, HtmlTableGrid& grid, const QRect& rect,
+    static QSize Measure(HtmlLayout& layout, HtmlTableGrid& grid, const QRect& rect, int wrapWidth,
                          const struct HtmlTableMarkup& markup);
     static QSize Paint(HtmlLayout& layout, const HtmlTableGrid& grid, const QRect& rect,
                        const struct HtmlTableMarkup& markup);

@@ -14,6 +14,7 @@ struct HtmlTableGrid {
         int width = 0;  // content or requested size plus border and padding
         int height = 0;
         int contentHeight = 0;
+        int wrapWidth = 0;  // what the cell's text was wrapped at; 0: not at all
         bool fixedWidth = false;
     };
     // Where each cell of the markup went, in markup order; column -1: it found no slot.

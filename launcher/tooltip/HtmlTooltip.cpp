@@ -24,6 +24,8 @@ Rgb FromQColor(const QColor& c) {
 
 constexpr std::array<int, HtmlTooltip::kSizeCount> kBalloonSizes{16, 16, 12, 12, 12, 16, 16, 0, 0};
 constexpr std::array<int, HtmlTooltip::kSizeCount> kRectangleSizes{0, 0, 3, 1, 0, 0, 0, 0, 0};
+// Without any screen the tip still needs a bound.
+constexpr int kFallbackScreen = 4096;
 
 }  // namespace
 
@@ -288,24 +290,53 @@ bool HtmlTooltip::ShowTip(const ToolInfo& resolved, TipPoint cursor, int opacity
         return false;
     }
     const QImage probe(1, 1, QImage::Format_ARGB32);
-    const QSize text = drawer_.PrepareDrawing(probe, resolved.text);
+    const QSize measured = drawer_.PrepareDrawing(probe, resolved.text);
     const int mx = sizes_[kMarginX];
     const int my = sizes_[kMarginY];
-    const int bodyWidth = text.width() + 2 * mx;
-    const int bodyHeight = text.height() + 2 * my;
 
-    QRect screen(0, 0, 1 << 16, 1 << 16);
-    if (QScreen* primary = QGuiApplication::primaryScreen()) {
-        screen = primary->virtualGeometry();
+    QScreen* at = QGuiApplication::screenAt(QPoint(cursor.x, cursor.y));
+    if (at == nullptr) {
+        at = QGuiApplication::primaryScreen();
     }
+    const QRect own =
+        at != nullptr ? at->geometry() : QRect(0, 0, kFallbackScreen, kFallbackScreen);
+    const QRect screen = at != nullptr ? at->virtualGeometry() : own;
     const TipRect screenRect{screen.left(), screen.top(), screen.left() + screen.width(),
                              screen.top() + screen.height()};
-    layout_ =
-        TooltipPlacement::Place(screenRect, cursor, bodyWidth, bodyHeight, resolved.direction,
-                                TooltipPlacement::Sizes{sizes_[kAnchorWidth], sizes_[kAnchorHeight],
-                                                        sizes_[kAnchorOffset]});
+    const TooltipPlacement::Sizes anchor{sizes_[kAnchorWidth], sizes_[kAnchorHeight],
+                                         sizes_[kAnchorOffset]};
+
+    // Markup can measure anything; the tip never outgrows the screen it shows on, and what
+    // does not fit is cut at the body's margins.
+    const bool across = (resolved.direction / 16) % 4 >= 2;
+    const int shadowW = shadowX_ != 0 || shadowY_ != 0 ? std::abs(shadowX_) : 0;
+    const int shadowH = shadowX_ != 0 || shadowY_ != 0 ? std::abs(shadowY_) : 0;
+    int textW = std::min(measured.width(),
+                         own.width() - shadowW - (across ? anchor.anchorHeight : 0) - 2 * mx);
+    int textH = std::min(measured.height(),
+                         own.height() - shadowH - (across ? 0 : anchor.anchorHeight) - 2 * my);
+    textW = std::max(textW, 1);
+    textH = std::max(textH, 1);
+    // A tip that fits no side of the cursor is shortened until the side it takes holds it.
+    for (int tries = 0; tries < 4; ++tries) {
+        layout_ = TooltipPlacement::Place(screenRect, cursor, textW + 2 * mx, textH + 2 * my,
+                                          resolved.direction, anchor);
+        const int left = layout_.window.left - std::max(0, -shadowX_);
+        const int top = layout_.window.top - std::max(0, -shadowY_);
+        const int right = layout_.window.right + (shadowW > 0 ? std::max(0, shadowX_) : 0);
+        const int bottom = layout_.window.bottom + (shadowH > 0 ? std::max(0, shadowY_) : 0);
+        const int overX =
+            std::max(0, screenRect.left - left) + std::max(0, right - screenRect.right);
+        const int overY =
+            std::max(0, screenRect.top - top) + std::max(0, bottom - screenRect.bottom);
+        if ((overX == 0 && overY == 0) || (textW == 1 && textH == 1)) {
+            break;
+        }
+        textW = std::max(1, textW - overX);
+        textH = std::max(1, textH - overY);
+    }
     shape_ = TooltipShape(layout_, sizes_[kCornerWidth], sizes_[kCornerHeight]);
-    textRect_ = QRect(layout_.body.left + mx, layout_.body.top + my, text.width(), text.height());
+    textRect_ = QRect(layout_.body.left + mx, layout_.body.top + my, textW, textH);
     displayed_ = resolved;
     BuildBackground(resolved);
     BuildWindowShape();
@@ -313,19 +344,22 @@ bool HtmlTooltip::ShowTip(const ToolInfo& resolved, TipPoint cursor, int opacity
     const QPoint topLeft(layout_.window.left - std::max(0, -shadowX_),
                          layout_.window.top - std::max(0, -shadowY_));
     const QSize size = windowShape_.size();
-    // What the tip will cover, taken before it is there.
-    beneath_ = QImage();
-    if (QScreen* at = QGuiApplication::screenAt(QPoint(cursor.x, cursor.y))) {
-        const QRect g = at->geometry();
-        beneath_ =
-            at->grabWindow(0, topLeft.x() - g.x(), topLeft.y() - g.y(), size.width(), size.height())
-                .toImage();
+    // What the tip will cover, taken before it is there; only the part on that screen.
+    beneath_ = QImage(size, QImage::Format_ARGB32);
+    beneath_.fill(Qt::black);
+    const QRect wanted(topLeft, size);
+    const QRect visible = wanted.intersected(own);
+    if (at != nullptr && !visible.isEmpty()) {
+        const QImage grabbed = at->grabWindow(0, visible.x() - own.x(), visible.y() - own.y(),
+                                              visible.width(), visible.height())
+                                   .toImage()
+                                   .convertToFormat(QImage::Format_ARGB32);
+        if (grabbed.size() == visible.size()) {
+            QPainter painter(&beneath_);
+            painter.setCompositionMode(QPainter::CompositionMode_Source);
+            painter.drawImage(visible.topLeft() - topLeft, grabbed);
+        }
     }
-    if (beneath_.size() != size) {
-        beneath_ = QImage(size, QImage::Format_ARGB32);
-        beneath_.fill(Qt::black);
-    }
-    beneath_ = beneath_.convertToFormat(QImage::Format_ARGB32);
 
     frame_ = RenderTip(opacity);
     setGeometry(QRect(topLeft, size));
@@ -402,7 +436,15 @@ void HtmlTooltip::BuildWindowShape() {
 
 QImage HtmlTooltip::ComposeTip() const {
     QImage tip = background_.copy();
-    drawer_.DrawPreparedHtml(tip, textRect_);
+    // The drawer paints wherever its content runs; only the text rectangle is kept, so a
+    // tip cut at the screen's edge keeps its margins.
+    QImage drawn = tip.copy();
+    drawer_.DrawPreparedHtml(drawn, textRect_);
+    {
+        QPainter painter(&tip);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(textRect_.topLeft(), drawn, textRect_);
+    }
     if (borderColour_) {
         const QRgb colour = borderColour_->ToArgb();
         for (int y = 0; y < shape_.Height(); ++y) {
