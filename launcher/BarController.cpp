@@ -293,7 +293,13 @@ void BarController::Tick() {
             if (!alarm.rung) {
                 // The sound switch is not consulted: an alarm must be heard.
                 ports_.sound.PlayWaveAsync("alarme.wav");
-                ShowMessage("ALARME ; " + Replaced(alarm.time, ':', ';'));
+                const std::string message = "ALARME ; " + Replaced(alarm.time, ':', ';');
+                if (alarmWatcher_) {
+                    const auto index = static_cast<std::size_t>(&alarm - alarms_.data());
+                    alarmWatcher_(kFirstButtonId + static_cast<int>(index), slots_[index].label,
+                                  message);
+                }
+                ShowMessage(message);
                 alarm.rung = true;
             }
         } else {

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "config/ButtonSlot.h"
@@ -36,6 +38,10 @@ class BarController {
     BarController(BarView& view, SettingsStore& settings, BarPorts ports);
 
     void SetSeams(const BarSeams& seams) { seams_ = seams; }
+    // Told of each alarm as it rings: the button, its label and the display's text.
+    using AlarmWatcher =
+        std::function<void(int buttonId, const std::string& label, const std::string& message)>;
+    void SetAlarmWatcher(AlarmWatcher watcher) { alarmWatcher_ = std::move(watcher); }
 
     // Reads the configuration and brings the window to its starting look.
     void StartUp(const std::string& configPath);
@@ -93,6 +99,7 @@ class BarController {
     SettingsStore& settings_;
     BarPorts ports_;
     BarSeams seams_;
+    AlarmWatcher alarmWatcher_;
 
     std::string configPath_;
     std::array<ButtonSlot, kButtonCount> slots_{};

@@ -7,6 +7,9 @@ namespace quivlane {
 
 void BarPlayers::OpenMp3Menu(int buttonId, PlayerState& state) {
     mp3_.OpenMenu(buttonId, state);
+    if (watcher_) {
+        watcher_(true);
+    }
 }
 
 void BarPlayers::OpenCdMenu(int buttonId, PlayerState& state) {
@@ -18,6 +21,9 @@ void BarPlayers::OpenCdMenu(int buttonId, PlayerState& state) {
 
 void BarPlayers::OnMenuCommand(int command, PlayerState& state) {
     if (mp3_.OnMenuCommand(command, state)) {
+        if (watcher_) {
+            watcher_(false);
+        }
         return;
     }
     if (cd_ != nullptr) {
@@ -27,6 +33,9 @@ void BarPlayers::OnMenuCommand(int command, PlayerState& state) {
 
 void BarPlayers::Tick(PlayerState& state) {
     mp3_.Tick(state);
+    if (watcher_) {
+        watcher_(false);
+    }
     if (cd_ != nullptr) {
         cd_->Tick(state);
     }
@@ -40,6 +49,9 @@ void BarPlayers::StopCd(PlayerState& state) {
 
 void BarPlayers::ReleaseAll(PlayerState& state) {
     mp3_.Release(state);
+    if (watcher_) {
+        watcher_(false);
+    }
     if (cd_ != nullptr) {
         cd_->ReleaseAll(state);
     }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <functional>
+#include <utility>
+
 #include "launcher/PlayerSeam.h"
 
 namespace quivlane {
@@ -13,6 +16,9 @@ class BarPlayers final : public PlayerSeam {
     explicit BarPlayers(Mp3FolderPlayer& mp3, CdMenu* cd = nullptr) : mp3_(mp3), cd_(cd) {}
 
     void SetCdMenu(CdMenu* cd) { cd_ = cd; }
+    // Told after anything that may have changed the MP3 side; true when its menu was opened.
+    using Mp3Watcher = std::function<void(bool menuOpened)>;
+    void SetMp3Watcher(Mp3Watcher watcher) { watcher_ = std::move(watcher); }
 
     void OpenMp3Menu(int buttonId, PlayerState& state) override;
     void OpenCdMenu(int buttonId, PlayerState& state) override;
@@ -24,6 +30,7 @@ class BarPlayers final : public PlayerSeam {
   private:
     Mp3FolderPlayer& mp3_;
     CdMenu* cd_;
+    Mp3Watcher watcher_;
 };
 
 }  // namespace quivlane
