@@ -2,16 +2,43 @@
 
 #include <QBitmap>
 #include <QFont>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegion>
 #include <QString>
 #include <QWindow>
 #include <algorithm>
+#include <functional>
+#include <utility>
 
 #include "controls/DialogUnits.h"
+#include "controls/X11Window.h"
 
 namespace quivlane {
+
+namespace {
+
+// Calls back at each expose of the watched native window.
+class ExposeWatch final : public QObject {
+  public:
+    explicit ExposeWatch(std::function<void()> exposed) : exposed_(std::move(exposed)) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Expose) {
+            if (auto* window = qobject_cast<QWindow*>(watched); window && window->isExposed()) {
+                exposed_();
+            }
+        }
+        return false;
+    }
+
+  private:
+    std::function<void()> exposed_;
+};
+
+}  // namespace
 
 SkinnedDialog::SkinnedDialog(QWidget* parent) : QDialog(parent) {
     // The dialogs are laid out for a narrow 8-point sans-serif face; the desktop's wider
@@ -47,8 +74,12 @@ bool SkinnedDialog::AdoptBackground(QImage picture) {
 }
 
 bool SkinnedDialog::SetWindowAlpha(int alpha) {
-    colourKey_.reset();
-    clearMask();
+    // Without a compositor the opacity shows nothing, and an unmasked window would show its
+    // key-coloured corners as a white square: the outline stays cut then.
+    if (alpha >= 255 || X11Window::CompositorRunning()) {
+        colourKey_.reset();
+        clearMask();
+    }
     if (alpha >= 255) {
         setWindowOpacity(1.0);
         // Switching the effect off leaves stale pixels behind on some window systems.
@@ -59,6 +90,8 @@ bool SkinnedDialog::SetWindowAlpha(int alpha) {
     } else {
         setWindowOpacity(std::max(alpha, 0) / 255.0);
     }
+    // Each step of a fade must be on screen before the caller's wait, not queued behind it.
+    QGuiApplication::sync();
     return true;
 }
 
@@ -95,6 +128,32 @@ void SkinnedDialog::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.setClipRect(rect());
     painter.drawImage(QPoint(0, 0), background_);
+}
+
+void SkinnedDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    placeAsked_ = pos();
+    QWindow* handle = windowHandle();
+    if (handle != nullptr && !exposeWatch_) {
+        exposeWatch_ = std::make_unique<ExposeWatch>([this] { CheckPlaceOnceShown(); });
+        handle->installEventFilter(exposeWatch_.get());
+    }
+}
+
+void SkinnedDialog::CheckPlaceOnceShown() {
+    if (!placeAsked_) {
+        return;
+    }
+    const QPoint asked = *placeAsked_;
+    placeAsked_.reset();
+    // A reparenting window manager can report the window's place inside its frame before the
+    // frame itself is placed; Qt then believes the window sits near the origin, and system
+    // moves, menus and dialogs placed from it go astray. Asking for the place again makes the
+    // window manager confirm where the window really is.
+    const std::optional<QPoint> server = X11Window::ServerPosition(*this);
+    if (server && *server != mapToGlobal(QPoint(0, 0))) {
+        move(asked);
+    }
 }
 
 void SkinnedDialog::resizeEvent(QResizeEvent* event) {

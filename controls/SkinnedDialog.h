@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QRect>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -42,6 +43,7 @@ class SkinnedDialog : public QDialog {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -50,12 +52,16 @@ class SkinnedDialog : public QDialog {
   private:
     bool AdoptBackground(QImage picture);
     void ApplyColourKeyMask();
+    void CheckPlaceOnceShown();
 
     QImage background_;
     std::optional<QColor> colourKey_;
     bool moveByBackground_ = true;
     // Set while the window is moved by hand because the window system would not move it.
     std::optional<QPoint> dragOffset_;
+    // Where the window was asked to appear, checked against the server once it is on screen.
+    std::optional<QPoint> placeAsked_;
+    std::unique_ptr<QObject> exposeWatch_;
 };
 
 }  // namespace quivlane

@@ -1,8 +1,10 @@
 #include "editor/EditorApp.h"
 
+#include <QTranslator>
 #include <memory>
 
 #include "config/XmlSettingsStore.h"
+#include "controls/QtTranslations.h"
 #include "editor/ConfigEditorDialog.h"
 #include "platform/LazySound.h"
 #include "platform/linux/SdlSound.h"
@@ -14,6 +16,7 @@
 namespace quivlane {
 
 int EditorApp::Run(const std::string& modulePath) {
+    const auto qtTexts = QtTranslations::InstallFrench();
     LazySound sound([] { return std::make_unique<SdlSound>(); });
     QtMessageBoxes messageBoxes;
     QtChoosers choosers;

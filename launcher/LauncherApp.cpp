@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QTimer>
+#include <QTranslator>
 #include <chrono>
 #include <cstdio>
 #include <ctime>
@@ -9,6 +10,7 @@
 #include <string_view>
 
 #include "config/XmlSettingsStore.h"
+#include "controls/QtTranslations.h"
 #include "launcher/BarAlarm.h"
 #include "launcher/BarPlayers.h"
 #include "launcher/BarRunLoop.h"
@@ -72,6 +74,7 @@ void LauncherApp::ChooseWindowSystem(int argc, char* argv[]) {
 }
 
 int LauncherApp::Run(const std::string& programPath) {
+    const auto qtTexts = QtTranslations::InstallFrench();
     SystemClock clock;
     XdgShell shell;
     LazySound sound([] { return std::make_unique<SdlSound>(); });

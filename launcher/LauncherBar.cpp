@@ -15,6 +15,7 @@
 #include "controls/GradientButton.h"
 #include "controls/IndicatorLight.h"
 #include "controls/MatrixDisplay.h"
+#include "controls/X11Window.h"
 #include "launcher/AboutBox.h"
 #include "launcher/UrlEntryDialog.h"
 #include "resources/ResourceNames.h"
@@ -145,14 +146,15 @@ void LauncherBar::Start() {
     controller_.StartUp(ConfigPaths::ForLauncher(programPath_));
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen != nullptr) {
-        move(PlacementFor(screen->geometry().size(), size()));
+        move(PlacementFor(screen->availableGeometry(), size()));
     }
     update();
     display_->setFocus();
 }
 
-QPoint LauncherBar::PlacementFor(const QSize& screen, const QSize& bar) {
-    return {screen.width() - bar.width() - 45, screen.height() - bar.height() - 40};
+QPoint LauncherBar::PlacementFor(const QRect& workArea, const QSize& bar) {
+    return {workArea.x() + workArea.width() - bar.width() - 45,
+            workArea.y() + workArea.height() - bar.height() - 40};
 }
 
 GradientButton* LauncherBar::Button(int id) const {
@@ -328,6 +330,13 @@ void LauncherBar::contextMenuEvent(QContextMenuEvent* event) {
     if (menu.exec(event->globalPos()) == about) {
         ShowAbout();
     }
+}
+
+void LauncherBar::showEvent(QShowEvent* event) {
+    // A tool window alone does not keep every taskbar from listing it; the state must be on
+    // the window before each map, since the window manager drops it at every unmap.
+    X11Window::AskNoTaskbarEntry(*this);
+    SkinnedDialog::showEvent(event);
 }
 
 void LauncherBar::ShowAbout() {

@@ -47,8 +47,9 @@ class LauncherBar : public SkinnedDialog, public BarView {
     MatrixDisplay* Display() const { return display_; }
     IndicatorLight* PowerLight() const { return power_; }
     IndicatorLight* ActionLight() const { return action_; }
-    // Where Start puts the bar on a screen of the given size.
-    static QPoint PlacementFor(const QSize& screen, const QSize& bar);
+    // Where Start puts the bar in the primary screen's usable area (less the panels; a
+    // monitor away from the origin included).
+    static QPoint PlacementFor(const QRect& workArea, const QSize& bar);
 
     // BarView
     void SetDisplayColours(Rgb background, Rgb lit, Rgb unlit) override;
@@ -78,6 +79,7 @@ class LauncherBar : public SkinnedDialog, public BarView {
     void timerEvent(QTimerEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     void BuildControls();

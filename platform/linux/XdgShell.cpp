@@ -1,6 +1,7 @@
 #include "platform/linux/XdgShell.h"
 
 #include <filesystem>
+#include <fstream>
 #include <utility>
 
 #include "platform/linux/CommandLookup.h"
@@ -20,21 +21,54 @@ XdgShell::XdgShell(ProcessStarter& starter, std::string programFolder)
 
 XdgShell::~XdgShell() = default;
 
-bool XdgShell::Open(const std::string& target) {
-    if (target.empty()) {
+namespace {
+
+// A target read as an option by the opener ("-x", "--help") is named by its absolute path,
+// which names the same file and can never start with "-".
+std::string NeverAnOption(const std::string& target) {
+    if (target.empty() || target.front() != '-') {
+        return target;
+    }
+    std::error_code error;
+    std::filesystem::path absolute = std::filesystem::absolute(target, error);
+    return error ? "./" + target : absolute.string();
+}
+
+// Only a real program is started: the execute bit alone proves nothing (on FAT and NTFS
+// drives every file carries it).
+bool IsProgram(const std::string& path) {
+    if (!CommandLookup::IsExecutableFile(path)) {
         return false;
     }
-    // A program is started, as the shell's "open" does on the host it came from.
-    if (CommandLookup::IsExecutableFile(target)) {
-        return starter_.StartDetached({target}, {});
+    std::ifstream file(path, std::ios::binary);
+    char magic[4] = {};
+    file.read(magic, sizeof magic);
+    const std::streamsize got = file.gcount();
+    return (got >= 2 && magic[0] == '#' && magic[1] == '!') ||
+           (got == 4 && magic[0] == '\x7f' && magic[1] == 'E' && magic[2] == 'L' &&
+            magic[3] == 'F');
+}
+
+}  // namespace
+
+bool XdgShell::Open(const std::string& link) {
+    if (link.empty()) {
+        return false;
+    }
+    const std::string target = NeverAnOption(link);
+    // A program is started, as the shell's "open" does on the host it came from; one that
+    // will not start is still a file the desktop may know how to open.
+    if (IsProgram(target) && starter_.StartDetached({target}, {})) {
+        return true;
     }
     // Links to helper programs may carry the ".exe" of the host they were written for.
     const std::string exe = ".exe";
     if (target.size() > exe.size() &&
         target.compare(target.size() - exe.size(), exe.size(), exe) == 0) {
         std::string bare = target.substr(0, target.size() - exe.size());
-        if (!std::filesystem::exists(target) && CommandLookup::IsExecutableFile(bare)) {
-            return starter_.StartDetached({bare}, {});
+        if (!std::filesystem::exists(target) && IsProgram(bare) &&
+            starter_.StartDetached({bare}, {})) {
+            return true;
         }
     }
     std::string opener = CommandLookup::FindOnPath("xdg-open");
@@ -44,10 +78,11 @@ bool XdgShell::Open(const std::string& target) {
     return starter_.StartDetached({opener, target}, {});
 }
 
-bool XdgShell::OpenInBrowser(const std::string& address) {
-    if (address.empty()) {
+bool XdgShell::OpenInBrowser(const std::string& link) {
+    if (link.empty()) {
         return false;
     }
+    const std::string address = NeverAnOption(link);
     for (const char* browser : {"xdg-open", "x-www-browser", "sensible-browser"}) {
         std::string path = CommandLookup::FindOnPath(browser);
         if (!path.empty()) {

@@ -11,7 +11,7 @@
 namespace quivlane {
 
 // The desktop shell on a freedesktop host: xdg-open for documents, folders and addresses,
-// executable files started directly, keyword-table programs through HostCommands.
+// real programs (ELF or "#!") started directly, keyword-table programs through HostCommands.
 // Commands are looked up on PATH at each call, so a newly installed tool is found.
 class XdgShell final : public Shell {
   public:
@@ -21,8 +21,8 @@ class XdgShell final : public Shell {
     XdgShell(ProcessStarter& starter, std::string programFolder);
     ~XdgShell() override;
 
-    bool Open(const std::string& target) override;
-    bool OpenInBrowser(const std::string& address) override;
+    bool Open(const std::string& link) override;
+    bool OpenInBrowser(const std::string& link) override;
     bool Start(const std::string& program, const std::string& parameters) override;
 
     // The argument vector (with argv[0] resolved to a path) and working directory that

@@ -74,7 +74,9 @@ TEST_F(LauncherBarTest, LaysOutTheControlsInDialogUnits) {
     EXPECT_TRUE(b.windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_TRUE(b.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_EQ(b.windowFlags() & Qt::WindowType_Mask, Qt::Tool);
-    EXPECT_EQ(LauncherBar::PlacementFor({1920, 1080}, {197, 419}), QPoint(1678, 621));
+    EXPECT_EQ(LauncherBar::PlacementFor({0, 0, 1920, 1080}, {197, 419}), QPoint(1678, 621));
+    // A panel on top and the primary monitor right of another one.
+    EXPECT_EQ(LauncherBar::PlacementFor({1920, 30, 1280, 770}, {197, 419}), QPoint(2958, 341));
 }
 
 TEST_F(LauncherBarTest, CaptionsAndColoursComeFromTheFile) {

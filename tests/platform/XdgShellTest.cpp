@@ -80,6 +80,42 @@ TEST_F(XdgShellTest, OpenFailsWithoutXdgOpenOrWhenTheProgramCannotStart) {
     EXPECT_FALSE(shell_->Open(broken));
 }
 
+TEST_F(XdgShellTest, OnlyRealProgramsStartAndNoLinkReachesAnOpenerAsAnOption) {
+    commands_.Add("xdg-open");
+    // A document with execute bits, as on a FAT or NTFS drive.
+    const std::string document = commands_.AddRaw("letter.txt", "Dear reader,\n");
+    ASSERT_TRUE(shell_->Open(document));
+    auto record = commands_.WaitFor("xdg-open");
+    ASSERT_TRUE(record);
+    EXPECT_EQ(record->args, Args{document});
+
+    // A program that will not start is still opened by the desktop.
+    std::filesystem::remove(commands_.Dir().File("xdg-open.record"));
+    const std::string broken = commands_.AddRaw("broken", std::string("\x7f"
+                                                                      "ELF garbage",
+                                                                      12));
+    ASSERT_TRUE(shell_->Open(broken));
+    record = commands_.WaitFor("xdg-open");
+    ASSERT_TRUE(record);
+    EXPECT_EQ(record->args, Args{broken});
+
+    // "-..." would be read as an option; the opener gets the same file by its absolute path.
+    for (const std::string link : {"--help", "-x.html"}) {
+        std::filesystem::remove(commands_.Dir().File("xdg-open.record"));
+        ASSERT_TRUE(shell_->Open(link));
+        record = commands_.WaitFor("xdg-open");
+        ASSERT_TRUE(record);
+        ASSERT_EQ(record->args.size(), 1U);
+        EXPECT_EQ(record->args[0], (std::filesystem::current_path() / link).string());
+    }
+    std::filesystem::remove(commands_.Dir().File("xdg-open.record"));
+    ASSERT_TRUE(shell_->OpenInBrowser("--version"));
+    record = commands_.WaitFor("xdg-open");
+    ASSERT_TRUE(record);
+    ASSERT_EQ(record->args.size(), 1U);
+    EXPECT_NE(record->args[0].front(), '-');
+}
+
 TEST_F(XdgShellTest, XdgOpenIsLookedUpAtEachCall) {
     EXPECT_FALSE(shell_->Open("/tmp"));
     commands_.Add("xdg-open");
