@@ -1,6 +1,7 @@
 #include "config/ConfigSkeleton.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -27,7 +28,20 @@ std::string ConfigSkeleton::Text() {
     return text;
 }
 
+namespace {
+
+// The per-user folder may not exist yet; like any configuration folder it is made private.
+void MakeParentFolders(const std::string& path) {
+    for (auto slash = path.find('/', 1); slash != std::string::npos;
+         slash = path.find('/', slash + 1)) {
+        (void)::mkdir(path.substr(0, slash).c_str(), 0700);
+    }
+}
+
+}  // namespace
+
 bool ConfigSkeleton::Write(const std::string& path) {
+    MakeParentFolders(path);
     UniqueFd file(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666));
     if (!file.Valid()) {
         return false;

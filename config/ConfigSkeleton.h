@@ -9,8 +9,8 @@ class ConfigSkeleton {
   public:
     // The exact bytes: plain ASCII, no line breaks, no COULEURTEXTE elements.
     static std::string Text();
-    // Creates path with Text(). Never replaces an existing file (the other program may have
-    // just created it); false when the file exists or cannot be written whole.
+    // Creates path with Text(), and its missing folders. Never replaces an existing file (the other
+    // program may have just created it); false when the file exists or cannot be written whole.
     static bool Write(const std::string& path);
 };
 

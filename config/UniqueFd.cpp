@@ -8,6 +8,11 @@ UniqueFd::~UniqueFd() {
     Close();
 }
 
+void UniqueFd::Reset(int fd) {
+    Close();
+    fd_ = fd;
+}
+
 bool UniqueFd::Close() {
     if (fd_ < 0) {
         return true;

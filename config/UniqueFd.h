@@ -12,6 +12,8 @@ class UniqueFd {
 
     int Get() const { return fd_; }
     bool Valid() const { return fd_ >= 0; }
+    // Closes the descriptor held, if any, and takes fd.
+    void Reset(int fd = -1);
     // Closes now and reports the result: for a written file a late write error shows up here.
     bool Close();
 

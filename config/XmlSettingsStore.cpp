@@ -7,11 +7,14 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
+#include <cstring>
 #include <pugixml.hpp>
 #include <utility>
 
+#include "config/FileLock.h"
 #include "config/TextEncoding.h"
 #include "config/UniqueFd.h"
+#include "config/XmlCheck.h"
 
 namespace quivlane {
 
@@ -83,10 +86,31 @@ bool StartsWith(std::string_view text, std::string_view prefix) {
     return text.substr(0, prefix.size()) == prefix;
 }
 
+// A file that is not valid UTF-8 throughout was most likely touched by a Windows editor in
+// its code page; but one such byte must not turn the valid accents of the other buttons into
+// "Ã©". Each text between markup (and each tag) is decoded on its own: UTF-8 where it is
+// valid, Windows-1252 otherwise. '<' and '>' are never part of a multi-byte sequence.
+std::string DecodeEachNode(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() + text.size() / 8);
+    while (!text.empty()) {
+        const std::size_t cut = std::min(text.find_first_of("<>"), text.size());
+        const std::string_view piece = text.substr(0, cut);
+        out += TextEncoding::IsValidUtf8(piece) ? std::string(piece)
+                                                : TextEncoding::Windows1252ToUtf8(piece);
+        if (cut < text.size()) {
+            out += text[cut];
+            text.remove_prefix(cut + 1);
+        } else {
+            text = {};
+        }
+    }
+    return out;
+}
+
 // Brings the bytes to UTF-8 for the parser. Byte-order marks and UTF-16/32 are left to
 // pugixml's detection; the 8-bit encodings a hand-made file may declare are converted here
-// (pugixml knows Latin-1 only when told and has no Windows-1252). Any other file that is not
-// valid UTF-8 was most likely saved by a Windows editor in its code page.
+// (pugixml knows Latin-1 only when told and has no Windows-1252).
 pugi::xml_encoding PrepareForParsing(std::string& text) {
     if (StartsWith(text, "\xEF\xBB\xBF")) {
         text.erase(0, 3);
@@ -103,7 +127,7 @@ pugi::xml_encoding PrepareForParsing(std::string& text) {
                declared == "latin1" || declared == "latin-1" || declared == "l1") {
         text = TextEncoding::Latin1ToUtf8(text);
     } else if (!TextEncoding::IsValidUtf8(text)) {
-        text = TextEncoding::Windows1252ToUtf8(text);
+        text = DecodeEachNode(text);
     }
     return pugi::encoding_utf8;
 }
@@ -181,66 +205,6 @@ std::string TextOf(pugi::xml_node element) {
     return TextEncoding::IsValidUtf8(text) ? text : TextEncoding::ReplaceInvalidUtf8(text);
 }
 
-bool IsNameStartChar(char32_t c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || c == ':' ||
-           (c >= 0xC0 && c <= 0xD6) || (c >= 0xD8 && c <= 0xF6) || (c >= 0xF8 && c <= 0x2FF) ||
-           (c >= 0x370 && c <= 0x37D) || (c >= 0x37F && c <= 0x1FFF) ||
-           (c >= 0x200C && c <= 0x200D) || (c >= 0x2070 && c <= 0x218F) ||
-           (c >= 0x2C00 && c <= 0x2FEF) || (c >= 0x3001 && c <= 0xD7FF) ||
-           (c >= 0xF900 && c <= 0xFDCF) || (c >= 0xFDF0 && c <= 0xFFFD) ||
-           (c >= 0x10000 && c <= 0xEFFFF);
-}
-
-bool IsNameChar(char32_t c) {
-    return IsNameStartChar(c) || c == '-' || c == '.' || (c >= '0' && c <= '9') || c == 0xB7 ||
-           (c >= 0x300 && c <= 0x36F) || (c >= 0x203F && c <= 0x2040);
-}
-
-// Decodes valid UTF-8 (checked by the caller) one code point at a time.
-char32_t NextCodePoint(std::string_view text, std::size_t& i) {
-    const auto lead = static_cast<std::uint8_t>(text[i++]);
-    if (lead < 0x80) {
-        return lead;
-    }
-    const int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : 1;
-    char32_t c = lead & (0x3F >> extra);
-    for (int k = 0; k < extra; ++k) {
-        c = (c << 6) | (static_cast<std::uint8_t>(text[i++]) & 0x3F);
-    }
-    return c;
-}
-
-// pugixml writes any name it is given; an invalid one would leave a file nobody can parse.
-bool IsXmlName(std::string_view name) {
-    if (name.empty() || !TextEncoding::IsValidUtf8(name)) {
-        return false;
-    }
-    std::size_t i = 0;
-    if (!IsNameStartChar(NextCodePoint(name, i))) {
-        return false;
-    }
-    while (i < name.size()) {
-        if (!IsNameChar(NextCodePoint(name, i))) {
-            return false;
-        }
-    }
-    return true;
-}
-
-// Text that XML 1.0 can carry; anything else would be saved into a file that no longer parses.
-bool IsXmlText(std::string_view text) {
-    if (!TextEncoding::IsValidUtf8(text)) {
-        return false;
-    }
-    for (std::size_t i = 0; i < text.size();) {
-        const char32_t c = NextCodePoint(text, i);
-        if ((c < 0x20 && c != '\t' && c != '\n' && c != '\r') || c == 0xFFFE || c == 0xFFFF) {
-            return false;
-        }
-    }
-    return true;
-}
-
 }  // namespace
 
 XmlSettingsStore::XmlSettingsStore(MessageBoxes& messageBoxes)
@@ -297,13 +261,19 @@ bool XmlSettingsStore::LoadDocument() {
         documentText_ = kEmptyDocument;
     }
     const pugi::xml_encoding encoding = PrepareForParsing(documentText_);
-    const pugi::xml_parse_result result = document_->load_buffer_inplace(
-        documentText_.data(), documentText_.size(), kParseFlags, encoding);
-    if (result) {
-        return true;
+    // pugixml lets some faults pass and would save them as something else.
+    std::string reason =
+        encoding == pugi::encoding_utf8 ? XmlCheck::WellFormednessError(documentText_) : "";
+    if (reason.empty()) {
+        const pugi::xml_parse_result result = document_->load_buffer_inplace(
+            documentText_.data(), documentText_.size(), kParseFlags, encoding);
+        if (result) {
+            return true;
+        }
+        reason = result.description();
     }
-    const std::string reason = result.description();
     ReleaseDocument();
+    lastError_ = SaveOutcome{SaveFailure::Malformed, 0, path_};
     if (!reason.empty()) {
         messageBoxes_.Show(reason, kMalformedCaption, MessageIcon::None);
     }
@@ -336,7 +306,7 @@ pugi::xml_node XmlSettingsStore::FindElement(pugi::xml_node start,
             return {};
         }
         pugi::xml_node appended;
-        if (IsXmlName(component)) {
+        if (XmlCheck::IsName(component)) {
             appended = current.append_child(component.c_str());
         }
         if (appended) {
@@ -358,13 +328,18 @@ bool XmlSettingsStore::SaveDocument() {
     const unsigned int flags =
         DepthBelow(*document_) > kMaxIndentedDepth ? kDeepFormatFlags : kFormatFlags;
     document_->save(out, "\t", flags, pugi::encoding_utf8);
-    return writer_.Replace(path_, out.text);
+    lastError_ = writer_.Write(path_, out.text);
+    return lastError_.Ok();
 }
 
 std::string XmlSettingsStore::GetValue(const std::string& section, const std::string& key,
                                        const std::string& defaultValue) {
     std::string result = defaultValue;
     const std::vector<std::string> components = SplitPath(section, key);
+    // Only guards against a file being rewritten in place under the reader; a busy lock is
+    // read through rather than shown as defaults.
+    const FileLock lock(AtomicFileWriter::ResolveLinks(path_), FileLock::Mode::Shared,
+                        kLockPatience);
     if (!LoadDocument()) {
         return result;
     }
@@ -381,24 +356,77 @@ std::string XmlSettingsStore::GetValue(const std::string& section, const std::st
 
 int XmlSettingsStore::SetValue(const std::string& section, const std::string& key,
                                const std::string& value) {
+    return ChangeValue(section, key, [&value](const std::optional<std::string>&) { return value; });
+}
+
+int XmlSettingsStore::ChangeValue(const std::string& section, const std::string& key,
+                                  const ValueChange& change) {
+    lastError_ = {};
     const std::vector<std::string> components = SplitPath(section, key);
+    const std::string target = AtomicFileWriter::ResolveLinks(path_);
+    // Held from the load to the save, so that another program's save cannot fall between
+    // them and be lost.
+    const FileLock lock(target, FileLock::Mode::Exclusive, kLockPatience);
+    if (lock.GetState() == FileLock::State::Busy) {
+        lastError_ = SaveOutcome{SaveFailure::Locked, EWOULDBLOCK, target};
+        return kSaveFailed;
+    }
     if (!LoadDocument()) {
         return kNotLoaded;
     }
     int code = kOk;
     const pugi::xml_node root = document_->document_element();
-    pugi::xml_node element = root ? FindElement(root, components, true) : pugi::xml_node();
-    if (!element) {
-        code = kNoElement;
-    } else if (!IsXmlText(value) || !element.remove_children() ||
-               (!value.empty() &&
-                !element.append_child(pugi::node_pcdata).set_value(value.c_str()))) {
-        code = kTextFailed;
-    } else if (!SaveDocument()) {
-        code = kSaveFailed;
+    pugi::xml_node element = root ? FindElement(root, components, false) : pugi::xml_node();
+    const std::optional<std::string> next =
+        change(element ? std::optional<std::string>(TextOf(element)) : std::nullopt);
+    if (!next) {
+        code = kKept;
+    } else {
+        const std::string& value = *next;
+        if (!element && root) {
+            element = FindElement(root, components, true);
+        }
+        if (!element) {
+            code = kNoElement;
+            lastError_ = SaveOutcome{SaveFailure::InvalidValue, 0, path_};
+        } else if (!XmlCheck::IsText(value) || !element.remove_children() ||
+                   (!value.empty() &&
+                    !element.append_child(pugi::node_pcdata).set_value(value.c_str()))) {
+            code = kTextFailed;
+            lastError_ = SaveOutcome{SaveFailure::InvalidValue, 0, path_};
+        } else if (!SaveDocument()) {
+            code = kSaveFailed;
+        }
     }
     ReleaseDocument();
     return code;
+}
+
+std::string XmlSettingsStore::LastErrorText() const {
+    const std::string path = "« " + lastError_.path + " »";
+    const std::string cause =
+        lastError_.error != 0 ? std::string(" (") + std::strerror(lastError_.error) + ")" : "";
+    switch (lastError_.failure) {
+        case SaveFailure::None:
+            return {};
+        case SaveFailure::NoPath:
+            return "Aucun fichier de configuration n'est choisi.";
+        case SaveFailure::ReadOnlyFile:
+            return "Le fichier " + path + " est en lecture seule.";
+        case SaveFailure::NotAFile:
+            return path + " n'est pas un fichier.";
+        case SaveFailure::CannotCreate:
+            return "Le dossier " + path + " n'accepte pas de nouveau fichier" + cause + ".";
+        case SaveFailure::WriteFailed:
+            return "L'écriture de " + path + " a échoué" + cause + ".";
+        case SaveFailure::Locked:
+            return "Le fichier " + path + " est occupé par un autre programme.";
+        case SaveFailure::Malformed:
+            return "Le fichier " + path + " n'est pas un document XML valide.";
+        case SaveFailure::InvalidValue:
+            return "Cette valeur ne peut pas être écrite dans " + path + ".";
+    }
+    return {};
 }
 
 }  // namespace quivlane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,7 +18,7 @@ namespace quivlane {
 
 // Key/value view of the XML configuration file. Every call parses the file afresh and every
 // write saves the whole document, so two programs sharing the file always see each other's
-// last save. Strings are UTF-8.
+// last save. Strings are UTF-8. A file that is not well-formed XML is never written.
 class XmlSettingsStore final : public SettingsStore {
   public:
     static constexpr int kOk = 0;
@@ -48,6 +49,19 @@ class XmlSettingsStore final : public SettingsStore {
     // Returns kOk, kNotLoaded, kNoElement, kTextFailed or kSaveFailed.
     int SetValue(const std::string& section, const std::string& key,
                  const std::string& value) override;
+    // Load, change and save under the file's lock (FileLock), so that two programs writing in
+    // turn never undo each other. kSaveFailed with failure Locked when the other program kept
+    // the file for longer than kLockPatience.
+    int ChangeValue(const std::string& section, const std::string& key,
+                    const ValueChange& change) override;
+
+    // Why the last write failed, and the file or folder concerned; failure None after a
+    // success or a write that changed nothing.
+    const SaveOutcome& LastError() const { return lastError_; }
+    // The same as a sentence for a message box; "" when nothing failed.
+    std::string LastErrorText() const;
+
+    static constexpr std::chrono::milliseconds kLockPatience{1000};
 
   private:
     static std::vector<std::string> SplitPath(const std::string& section, const std::string& key);
@@ -62,6 +76,7 @@ class XmlSettingsStore final : public SettingsStore {
     std::unique_ptr<pugi::xml_document> document_;
     std::string documentText_;  // parsed in place: lives as long as document_
     std::string path_;
+    SaveOutcome lastError_;
 };
 
 }  // namespace quivlane

@@ -33,7 +33,9 @@ TEST(ConfigSkeletonTest, WritesTheExactBytesOnceAndNeverReplacesAFile) {
     dir.Write("Quivlane.xml", "<mien/>");
     EXPECT_FALSE(WriteSkeleton(path));
     EXPECT_EQ(dir.Read("Quivlane.xml"), "<mien/>");
-    EXPECT_FALSE(WriteSkeleton(dir.File("absent/Quivlane.xml")));
+    // The per-user folder is made on the way.
+    EXPECT_TRUE(WriteSkeleton(dir.File("absent/Quivlane/Quivlane.xml")));
+    EXPECT_EQ(dir.Read("absent/Quivlane/Quivlane.xml"), expected);
 }
 
 }  // namespace
