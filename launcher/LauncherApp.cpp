@@ -19,6 +19,7 @@
 #include "launcher/CdMenu.h"
 #include "launcher/LauncherBar.h"
 #include "launcher/Mp3FolderPlayer.h"
+#include "launcher/bus/DesktopBus.h"
 #include "platform/LazySound.h"
 #include "platform/MciInterpreter.h"
 #include "platform/linux/CdioDrive.h"
@@ -110,6 +111,7 @@ int LauncherApp::Run(const std::string& programPath) {
     BarTooltips tooltips(bar, shell);
     seams.tooltips = &tooltips;
     bar.SetSeams(seams);
+    DesktopBus desktopBus(bar, bar.Controller(), mp3, players);
     ExitAfterFirstPaint measuring(bar);
     if (qEnvironmentVariable("QUIVLANE_EXIT_AFTER_SHOW") == QStringLiteral("1")) {
         bar.installEventFilter(&measuring);

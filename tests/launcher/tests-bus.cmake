@@ -1,0 +1,2 @@
+# The jukebox and the alarms on the desktop bus.
+add_subdirectory(bus)
