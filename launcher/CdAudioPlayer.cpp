@@ -69,14 +69,38 @@ std::uint32_t CdAudioPlayer::SendQuiet(const std::string& command, std::string& 
 std::uint32_t CdAudioPlayer::SendReported(const std::string& command, std::string& answer,
                                           std::size_t answerSize) {
     const std::uint32_t result = SendQuiet(command, answer, answerSize);
-    if (result != 0) {
-        std::string text = LimitText(mci_.ErrorString(result), kErrorTextLimit);
-        if (text.empty()) {
-            text = "Unknown error";
-        }
-        messageBoxes_.Show(text, "MCI Error", MessageIcon::Error);
+    if (result == 0) {
+        reported_.erase(command);
+    } else {
+        Report(command, result);
     }
     return result;
+}
+
+void CdAudioPlayer::Report(const std::string& command, std::uint32_t code) {
+    // The box runs its own event loop and the tick goes on asking the same failing question:
+    // one box at a time, and a failure that repeats is told again only after that command
+    // has worked in between.
+    if (boxOpen_) {
+        return;
+    }
+    if (const auto found = reported_.find(command);
+        found != reported_.end() && found->second == code) {
+        return;
+    }
+    reported_[command] = code;
+    std::string text = LimitText(mci_.ErrorString(code), kErrorTextLimit);
+    if (text.empty()) {
+        text = "Unknown error";
+    }
+    struct OpenBox {
+        bool& flag;
+        explicit OpenBox(bool& f) : flag(f) { flag = true; }
+        ~OpenBox() { flag = false; }
+        OpenBox(const OpenBox&) = delete;
+        OpenBox& operator=(const OpenBox&) = delete;
+    } open(boxOpen_);
+    messageBoxes_.Show(text, "MCI Error", MessageIcon::Error);
 }
 
 std::uint32_t CdAudioPlayer::SendReported(const std::string& command) {

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <map>
 #include <string>
 
 #include "platform/Mci.h"
@@ -46,6 +47,7 @@ class CdAudioPlayer {
     std::uint32_t SendReported(const std::string& command, std::string& answer,
                                std::size_t answerSize);
     std::uint32_t SendReported(const std::string& command);
+    void Report(const std::string& command, std::uint32_t code);
     std::string Mode();
     int QueryNumber(const std::string& command);
     std::uint32_t PlayTrack(int track);
@@ -53,6 +55,9 @@ class CdAudioPlayer {
     Mci& mci_;
     MessageBoxes& messageBoxes_;
     std::uint32_t lastResult_ = 0;
+    // Failures already shown, by command, with their code.
+    std::map<std::string, std::uint32_t> reported_;
+    bool boxOpen_ = false;
 };
 
 }  // namespace quivlane

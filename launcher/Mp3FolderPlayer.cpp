@@ -156,13 +156,26 @@ void Mp3FolderPlayer::Play(PlayerState& state) {
     // With a file already open the open fails and Play carries on with that file, which
     // then stays the current one.
     const bool opened = engine_->OpenMp3File(state.mp3Paths[pick], kLookAheadMs, 0, 0) != 0;
-    engine_->Play();
+    const bool started = engine_->Play() != 0;
     if (opened) {
         state.lastMp3Index = pick;
     }
     // Play also resumes a paused file.
     state.mp3Paused = false;
+    if (!started && NoOutput(state)) {
+        return;
+    }
     bar_.ShowMessage("Lecture MP3");
+}
+
+bool Mp3FolderPlayer::NoOutput(PlayerState& state) {
+    if (!engine_->OutputFailed()) {
+        return false;
+    }
+    // Every file would fail alike: moving on each tick would only flash the display.
+    state.mp3PlayState = PlayState::Idle;
+    bar_.ShowMessage("Pas de son");
+    return true;
 }
 
 void Mp3FolderPlayer::RequestState(PlayerState& state, PlayerState::Mp3PlayState request) {
@@ -173,12 +186,12 @@ void Mp3FolderPlayer::RequestState(PlayerState& state, PlayerState::Mp3PlayState
     state.mp3PlayState = request;
 }
 
-void Mp3FolderPlayer::Restart(const std::string& path) {
+bool Mp3FolderPlayer::Restart(const std::string& path, PlayerState& state) {
     engine_->Stop();
     engine_->Close();
     engine_->OpenMp3File(path, kLookAheadMs, 0, 0);
     clock_.Wait(500);
-    engine_->Play();
+    return engine_->Play() != 0 || !NoOutput(state);
 }
 
 void Mp3FolderPlayer::Change(PlayerState& state) {
@@ -191,10 +204,12 @@ void Mp3FolderPlayer::Change(PlayerState& state) {
     }
     const int pick =
         RandomPick(static_cast<int>(state.mp3Paths.size()), state.lastMp3Index, random_);
-    Restart(state.mp3Paths[pick]);
+    const bool heard = Restart(state.mp3Paths[pick], state);
     state.lastMp3Index = pick;
     state.mp3Paused = false;
-    bar_.ShowMessage("Changement MP3");
+    if (heard) {
+        bar_.ShowMessage("Changement MP3");
+    }
 }
 
 void Mp3FolderPlayer::Replay(PlayerState& state) {
@@ -208,9 +223,11 @@ void Mp3FolderPlayer::Replay(PlayerState& state) {
     if (!ValidIndex(state, state.lastMp3Index)) {
         return;
     }
-    Restart(state.mp3Paths[state.lastMp3Index]);
+    const bool heard = Restart(state.mp3Paths[state.lastMp3Index], state);
     state.mp3Paused = false;
-    bar_.ShowMessage("Rejoue MP3");
+    if (heard) {
+        bar_.ShowMessage("Rejoue MP3");
+    }
 }
 
 void Mp3FolderPlayer::Tick(PlayerState& state) {
@@ -241,7 +258,7 @@ void Mp3FolderPlayer::Tick(PlayerState& state) {
                 bar_.ShowMessage("MP3 suivant");
                 const int pick = RandomPick(static_cast<int>(state.mp3Paths.size()),
                                             state.lastMp3Index, random_);
-                Restart(state.mp3Paths[pick]);
+                Restart(state.mp3Paths[pick], state);
                 state.lastMp3Index = pick;
                 state.mp3Paused = false;
             }
@@ -279,8 +296,9 @@ std::vector<std::string> Mp3FolderPlayer::Scan(const std::string& folder) {
         if (!HasMp3Extension(name)) {
             continue;
         }
+        // Regular files only, links followed: opening a named pipe would wait for a writer.
         std::error_code typeError;
-        if (it->is_directory(typeError)) {
+        if (!it->is_regular_file(typeError)) {
             continue;
         }
         paths.push_back(folder + "/" + name);

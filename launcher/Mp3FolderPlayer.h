@@ -56,7 +56,7 @@ class Mp3FolderPlayer {
     void EnsureEngine();
     Mp3Engine* Engine() const { return engine_.get(); }
 
-    // The folder's "*.mp3" entries (directories skipped) as folder + "/" + name, in the
+    // The folder's "*.mp3" regular files (or links to one) as folder + "/" + name, in the
     // directory's own order. Nothing for an empty or unreadable folder.
     static std::vector<std::string> Scan(const std::string& folder);
     // A random index of `count`, avoiding `current` when count >= 2 (200 draws at most).
@@ -70,8 +70,11 @@ class Mp3FolderPlayer {
     void RequestState(PlayerState& state, PlayerState::Mp3PlayState request);
     void Change(PlayerState& state);
     void Replay(PlayerState& state);
-    // Stop, close, open `path`, wait for the look-ahead to fill, play.
-    void Restart(const std::string& path);
+    // Stop, close, open `path`, wait for the look-ahead to fill, play. False when there is
+    // no sound output (already said on the display).
+    bool Restart(const std::string& path, PlayerState& state);
+    // After a failed Play: when the output was what failed, says so and stops moving on.
+    bool NoOutput(PlayerState& state);
 
     BarController& bar_;
     SettingsStore& settings_;

@@ -386,18 +386,26 @@ bool Mp3Engine::AllBuffersDone() const {
 
 void Mp3Engine::PlayThread() {
     std::unique_lock threadLock(threadLock_);
-    started_.Set();
     const std::uint32_t count = waveOut_.GetBufferCount();
     decoder_.Reset();
     for (std::uint32_t i = 0; i < count; ++i) {
         waveOut_.MarkBufferDone(i);
         waveOut_.UnprepareBuffer(i);
     }
+    // Play waits for this answer: a run without output is a file that cannot be played, not
+    // one that plays silence for ever.
     if (waveOut_.OpenAudioOutput(kWaveMapper, &Mp3Engine::CompletionHandler, this,
                                  kCallbackFunction) == 0) {
+        SetError(waveOut_.GetErrorText().c_str());
+        outputFailed_.store(true);
+        playing_.store(0);
+        paused_.store(0);
         threadRunning_ = false;
+        started_.Set();
         return;
     }
+    outputFailed_.store(false);
+    started_.Set();
     while (playing_.load() != 0) {
         wake_.Wait();
         if (playing_.load() == 0) {
@@ -467,6 +475,9 @@ int Mp3Engine::Play() {
     // Until the new thread holds the thread lock, a Stop could not wait for it.
     if (created) {
         started_.Wait();
+        if (outputFailed_.load()) {
+            return 0;
+        }
     }
     wake_.Set();
     return 1;

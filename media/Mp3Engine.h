@@ -55,6 +55,8 @@ class Mp3Engine {
     int Stop();
     // 1 playing, 2 stopped or closed, 4 paused.
     int GetStatus() const;
+    // The last run could not open the sound output (Play returned 0 and the engine stopped).
+    bool OutputFailed() const { return outputFailed_.load(); }
     int Close();
 
     // 1 for a Layer III header (fills header), 0 for anything else.
@@ -124,6 +126,7 @@ class Mp3Engine {
 
     std::atomic<int> playing_{0};
     std::atomic<int> paused_{0};
+    std::atomic<bool> outputFailed_{false};
 };
 
 }  // namespace quivlane

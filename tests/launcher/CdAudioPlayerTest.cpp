@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -205,6 +206,75 @@ TEST_F(CdAudioPlayerTest, FailedCommandsShowTheErrorAtOnce) {
     mci.replies["Set CDAudio Door Open"] = {282, ""};
     EXPECT_EQ(player->ToggleDoor(), 282u);
     EXPECT_EQ(boxes.boxes.size(), 6u);
+}
+
+// A box whose event loop lets the bar's tick run while it is open.
+class TickingBoxes final : public MessageBoxes {
+  public:
+    void Show(const std::string& text, const std::string& caption, MessageIcon icon) override {
+        shown.push_back(text);
+        EXPECT_EQ(caption, "MCI Error");
+        EXPECT_EQ(icon, MessageIcon::Error);
+        if (whileOpen) {
+            whileOpen();
+        }
+    }
+    bool AskYesNo(const std::string&, const std::string&, MessageIcon) override { return false; }
+
+    std::vector<std::string> shown;
+    std::function<void()> whileOpen;
+};
+
+TEST(CdAudioPlayerErrorBoxTest, ARepeatingFailureIsShownOnceAndNeverTwoBoxesAtATime) {
+    ScriptedMci mci;
+    mci.replies["status cdaudio mode wait"] = {0, "stopped"};
+    mci.replies["status cdaudio current track"] = {0, "1"};
+    mci.replies["status cdaudio number of tracks"] = {282, ""};
+    mci.errorTexts[282] = "The parameter is out of range.";
+    mci.errorTexts[283] = "The drive is not ready.";
+    TickingBoxes boxes;
+    CdAudioPlayer player(mci, boxes);
+    // The tick's own questions.
+    auto tick = [&player] {
+        if (player.IsStopped()) {
+            EXPECT_EQ(player.GetTrackCount(), 0);
+            player.GetCurrentTrack();
+        }
+    };
+    int ticksWhileOpen = 0;
+    boxes.whileOpen = [&] {
+        for (int i = 0; i < 3; ++i) {
+            ++ticksWhileOpen;
+            tick();
+        }
+        // Another failure while the box is up waits for no box either.
+        mci.replies["play cdaudio"] = {283, ""};
+        EXPECT_EQ(player.Play(), 283u);
+    };
+    tick();
+    EXPECT_EQ(ticksWhileOpen, 3);
+    boxes.whileOpen = nullptr;
+    for (int i = 0; i < 5; ++i) {
+        tick();
+    }
+    EXPECT_EQ(boxes.shown, std::vector<std::string>{"The parameter is out of range."});
+
+    // The play failure was never shown, so it is now; the track count again only after it
+    // has once been answered.
+    EXPECT_EQ(player.Play(), 283u);
+    EXPECT_EQ(player.Play(), 283u);
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(boxes.shown[1], "The drive is not ready.");
+    mci.replies["status cdaudio number of tracks"] = {0, "5"};
+    EXPECT_EQ(player.GetTrackCount(), 5);
+    mci.replies["status cdaudio number of tracks"] = {282, ""};
+    tick();
+    tick();
+    EXPECT_EQ(boxes.shown.size(), 3u);
+    // A new code from the same command is a new failure.
+    mci.replies["status cdaudio number of tracks"] = {283, ""};
+    tick();
+    EXPECT_EQ(boxes.shown.size(), 4u);
 }
 
 TEST_F(CdAudioPlayerTest, ErrorTextsAreCutBetweenCharacters) {

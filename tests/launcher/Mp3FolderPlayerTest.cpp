@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -22,13 +23,18 @@ TEST(Mp3PlayerScan, KeepsMp3FilesInListingOrderAndSkipsEverythingElse) {
         dir.Write(name, "x");
     }
     std::filesystem::create_directory(dir.Path() / "folder.mp3");
+    // A pipe, or a link to one, would hang the player at its open; a link to a file is a file.
+    ASSERT_EQ(0, ::mkfifo(dir.File("pipe.mp3").c_str(), 0600));
+    std::filesystem::create_symlink(dir.Path() / "pipe.mp3", dir.Path() / "to-pipe.mp3");
+    std::filesystem::create_symlink(dir.Path() / "b.mp3", dir.Path() / "to-b.mp3");
+    std::filesystem::create_symlink(dir.Path() / "gone", dir.Path() / "dangling.mp3");
     const std::string folder = dir.Path().string();
 
     std::vector<std::string> expected;
     for (const auto& entry : std::filesystem::directory_iterator(dir.Path())) {
         const std::string name = entry.path().filename().string();
         if (name == "b.mp3" || name == "A.MP3" || name == "c.Mp3" || name == ".mp3" ||
-            name == "d é.mp3") {
+            name == "d é.mp3" || name == "to-b.mp3") {
             expected.push_back(folder + "/" + name);
         }
     }
@@ -313,6 +319,41 @@ TEST_F(Mp3PlayerPlay, AFileThatCannotBePlayedIsSkippedOncePerTick) {
     player.Tick(state);
     player.Tick(state);
     EXPECT_EQ(2, Shown("MP3 suivant"));
+}
+
+TEST_F(Mp3PlayerPlay, WithoutSoundOutputThePlayerSaysSoOnceAndStops) {
+    state.mp3Folder = Folder("music", {{"a.mp3", FileA()}, {"b.mp3", FileB()}});
+    player.OpenMenu(kButton, state);
+    device.FailOpenWith(kMmSysErrAllocated);
+    Draws({0});
+    Command(Mp3FolderPlayer::kPlay);
+    EXPECT_EQ(1, Shown("Pas de son"));
+    EXPECT_EQ(0, Shown("Lecture MP3"));
+    EXPECT_EQ(2, player.Engine()->GetStatus());
+    for (int i = 0; i < 3; ++i) {
+        player.Tick(state);
+    }
+    EXPECT_EQ(0, Shown("MP3 suivant"));
+    EXPECT_EQ(1, Shown("Pas de son"));
+    EXPECT_EQ(1, drawCount);
+
+    // The output comes back: the next "Lecture" plays and the tick moves on again.
+    device.FailOpenWith(kMmSysErrNoError);
+    Draws({20000});
+    Command(Mp3FolderPlayer::kPlay);
+    EXPECT_EQ(1, Shown("Lecture MP3"));
+    EXPECT_EQ(1, player.Engine()->GetStatus());
+    EXPECT_EQ(PlayState::Playing, state.mp3PlayState);
+
+    // Lost between two files: "MP3 suivant", then the same single notice.
+    FinishPlaying();
+    device.FailOpenWith(kMmSysErrNoDriver);
+    Draws({0, 20000});
+    player.Tick(state);
+    player.Tick(state);
+    EXPECT_EQ(1, Shown("MP3 suivant"));
+    EXPECT_EQ(2, Shown("Pas de son"));
+    EXPECT_EQ(PlayState::Idle, state.mp3PlayState);
 }
 
 TEST_F(Mp3PlayerPlay, ChangeAlternatesBetweenTwoFilesWithoutTouchingThePlayState) {

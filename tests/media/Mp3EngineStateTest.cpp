@@ -130,18 +130,22 @@ TEST_F(Mp3StateTest, CloseWhilePlayingEndsTheRunAndReleasesTheFile) {
     EXPECT_EQ(22050, engine_.GetSampleRate());
 }
 
-TEST(Mp3DeviceFailureTest, UnopenableDeviceEndsTheRunSilently) {
+TEST(Mp3DeviceFailureTest, UnopenableDeviceFailsThePlayAndLeavesTheEngineStopped) {
     ScriptedWaveOutDevice device(ScriptedWaveOutDevice::Mode::Immediate);
     device.FailOpenWith(kMmSysErrNoDriver);
     Mp3Engine engine(device);
     ASSERT_EQ(1, engine.OpenMp3File(ShortFixture(), 10000, 0, 0));
-    EXPECT_EQ(1, engine.Play());
-    EXPECT_EQ(1, engine.GetStatus());  // the flag stays up until Stop
-    EXPECT_EQ(1, engine.Stop());
+    EXPECT_EQ(0, engine.Play());
+    EXPECT_TRUE(engine.OutputFailed());
+    EXPECT_EQ(2, engine.GetStatus());
+    EXPECT_EQ("WaveOut::OpenAudioOutput  *** No device driver is present", engine.GetErrorText());
+    EXPECT_EQ(0, engine.Stop());
+    EXPECT_EQ(0, engine.Play());
     EXPECT_EQ(2, engine.GetStatus());
     EXPECT_EQ("", device.Heard());
     device.FailOpenWith(kMmSysErrNoError);
     EXPECT_EQ(1, engine.Play());
+    EXPECT_FALSE(engine.OutputFailed());
     device.WaitForCloses(1);
     EXPECT_TRUE(Mp3Fixtures::DecodeWithMpg123(ShortFixture()) == device.Heard());
 }
