@@ -203,8 +203,7 @@ void BarController::DispatchKeyword(const std::string& link, int buttonId,
                 break;
             case KeywordAction::HideToTray:
                 if (!hidden_ && seams_.tray != nullptr) {
-                    seams_.tray->MinimiseToTray();
-                    hidden_ = true;
+                    hidden_ = seams_.tray->MinimiseToTray();
                 }
                 break;
             case KeywordAction::StartProgram:

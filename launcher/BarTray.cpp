@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QWidget>
 
+#include "launcher/TextRules.h"
 #include "resources/ResourceNames.h"
 
 namespace quivlane {
@@ -22,6 +23,17 @@ ScreenRect FromQRect(const QRect& r) {
 
 QRect ToQRect(const ScreenRect& r) {
     return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+// Qt's own XEmbed icon reports a press as a trigger, before any double-click; hosts of the
+// desktop bus (StatusNotifierItem) report a plain click that way and never a double-click.
+bool IsXEmbedIcon() {
+    for (const QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->inherits("QSystemTrayIconSys")) {
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace
@@ -41,6 +53,8 @@ BarTray::BarTray(QWidget& bar, BarView& commands, Clock& clock)
     systemIcon_.setContextMenu(&menu_);
     QObject::connect(&systemIcon_, &QSystemTrayIcon::activated, &systemIcon_,
                      [this](QSystemTrayIcon::ActivationReason reason) { OnActivated(reason); });
+    trayLook_.setInterval(kTrayLookMs);
+    QObject::connect(&trayLook_, &QTimer::timeout, &systemIcon_, [this] { LookForTray(); });
     // Panels appearing or moving change the work area; some hosts drop their icons then.
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         QObject::connect(screen, &QScreen::availableGeometryChanged, &systemIcon_,
@@ -74,9 +88,22 @@ void BarTray::BuildMenu() {
 
 void BarTray::Create() {
     icon_.Create();
+    if (icon_.Waiting()) {
+        trayLook_.start();
+    }
+}
+
+void BarTray::LookForTray() {
+    if (icon_.Waiting() && trayAvailable_()) {
+        icon_.OnTrayAppeared();
+    }
+    if (!icon_.Waiting()) {
+        trayLook_.stop();
+    }
 }
 
 void BarTray::Remove() {
+    trayLook_.stop();
     icon_.Remove();
 }
 
@@ -99,8 +126,10 @@ bool BarTray::DeleteIcon() {
 }
 
 void BarTray::OnActivated(QSystemTrayIcon::ActivationReason reason) {
-    // The context menu is Qt's own; only a double-click is ours.
-    if (reason == QSystemTrayIcon::DoubleClick) {
+    // The context menu is Qt's own; a double-click is ours, and so is a click where the host
+    // has no double-click.
+    if (reason == QSystemTrayIcon::DoubleClick ||
+        (reason == QSystemTrayIcon::Trigger && !IsXEmbedIcon())) {
         BringBarForward();
         commands_.PostCommand(TrayIcon::Menu().at(TrayIcon::kDefaultPosition).command);
     }
@@ -125,12 +154,20 @@ ScreenRect BarTray::GetTrayRect() const {
     return TrayGeometry::GetTrayRect(places);
 }
 
-void BarTray::MinimiseToTray() {
+bool BarTray::MinimiseToTray() {
+    // A notification area that went away takes the icon with it until it comes back.
+    if (!icon_.Shown() || !trayAvailable_()) {
+        commands_.SetDisplayText(TextRules::CentreCaption(kNoTrayMessage));
+        commands_.PaintDisplayNow();
+        clock_.Wait(1000);
+        return false;
+    }
     if (animationsOn_()) {
         Animate(FromQRect(bar_.frameGeometry()), GetTrayRect());
     }
     // The bar is a tool window already, so it has no taskbar entry to lose while hidden.
     bar_.hide();
+    return true;
 }
 
 void BarTray::RestoreFromTray() {

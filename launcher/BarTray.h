@@ -2,6 +2,7 @@
 
 #include <QMenu>
 #include <QSystemTrayIcon>
+#include <QTimer>
 #include <functional>
 #include <memory>
 
@@ -22,6 +23,9 @@ class BarTray final : public TraySeam, private TrayHost {
   public:
     static constexpr int kAnimationSteps = 10;
     static constexpr int kAnimationStepMs = 20;
+    static constexpr int kTrayLookMs = 1000;
+    // Shown on the display instead of hiding while there is no icon to bring the bar back.
+    static constexpr const char* kNoTrayMessage = "Pas de systray";
 
     // `bar` is the window hidden and shown; `commands` receives the menu's commands.
     // All three must outlive the tray.
@@ -33,9 +37,13 @@ class BarTray final : public TraySeam, private TrayHost {
 
     // TraySeam
     void Create() override;
-    void MinimiseToTray() override;
+    bool MinimiseToTray() override;
     void RestoreFromTray() override;
     void Remove() override;
+
+    // Adds the waiting icon once a notification area is there; run by a timer meanwhile.
+    void LookForTray();
+    bool LookingForTray() const { return trayLook_.isActive(); }
 
     ScreenRect GetTrayRect() const;
     const TrayIcon& Icon() const { return icon_; }
@@ -61,6 +69,7 @@ class BarTray final : public TraySeam, private TrayHost {
     TrayIcon icon_;
     QMenu menu_;
     QSystemTrayIcon systemIcon_;
+    QTimer trayLook_;
     // The moving outline drawn while hiding and showing; made at the first animation.
     std::unique_ptr<QWidget> ghost_;
 };

@@ -4,6 +4,8 @@ namespace quivlane {
 
 void TrayIcon::Create() {
     enabled_ = host_.Available();
+    // At log-in the panel often starts after the bar.
+    waiting_ = !enabled_;
     if (!enabled_) {
         return;
     }
@@ -14,8 +16,15 @@ void TrayIcon::Create() {
     }
 }
 
+void TrayIcon::OnTrayAppeared() {
+    if (waiting_) {
+        Create();
+    }
+}
+
 void TrayIcon::Remove() {
     pending_ = false;
+    waiting_ = false;
     if (enabled_ && !removed_ && host_.DeleteIcon()) {
         hidden_ = true;
         removed_ = true;

@@ -17,8 +17,10 @@ class TrayIcon {
 
     explicit TrayIcon(TrayHost& host) : host_(host) {}
 
-    // Adds the icon at once; without a notification area there is no icon at all.
+    // Adds the icon at once; without a notification area the icon waits for one to appear.
     void Create();
+    // A notification area appeared after Create: the waiting icon is added there.
+    void OnTrayAppeared();
     // Deletes the icon at the end; an icon that was never shown is left alone.
     void Remove();
     // The usable desktop area changed: the host may have dropped its icons, so add it again.
@@ -31,6 +33,9 @@ class TrayIcon {
     bool Hidden() const { return hidden_; }
     bool Removed() const { return removed_; }
     bool Pending() const { return pending_; }
+    bool Waiting() const { return waiting_; }
+    // On a notification area now, so hiding the bar leaves a way back.
+    bool Shown() const { return enabled_ && !hidden_; }
 
   private:
     void AddAgain();
@@ -40,6 +45,7 @@ class TrayIcon {
     bool hidden_ = false;
     bool removed_ = false;
     bool pending_ = false;
+    bool waiting_ = false;
 };
 
 }  // namespace quivlane

@@ -7,7 +7,8 @@ class TraySeam {
   public:
     virtual ~TraySeam() = default;
     virtual void Create() = 0;
-    virtual void MinimiseToTray() = 0;
+    // False when the bar stayed up: with no icon to click it could never come back.
+    virtual bool MinimiseToTray() = 0;
     virtual void RestoreFromTray() = 0;
     virtual void Remove() = 0;
 };

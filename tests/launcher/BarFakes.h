@@ -93,7 +93,10 @@ class RecordingPlayers final : public PlayerSeam {
 class RecordingTray final : public TraySeam {
   public:
     void Create() override { calls.push_back("create"); }
-    void MinimiseToTray() override { calls.push_back("minimise"); }
+    bool MinimiseToTray() override {
+        calls.push_back("minimise");
+        return true;
+    }
     void RestoreFromTray() override { calls.push_back("restore"); }
     void Remove() override { calls.push_back("remove"); }
     std::vector<std::string> calls;

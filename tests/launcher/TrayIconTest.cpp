@@ -44,6 +44,23 @@ TEST_F(TrayIconTest, WithoutANotificationAreaThereIsNoIconAtAll) {
     EXPECT_EQ(host.calls, Calls{});
 }
 
+TEST_F(TrayIconTest, AnAreaAppearingLaterGetsTheIconOnce) {
+    host.available = false;
+    icon.Create();
+    EXPECT_TRUE(icon.Waiting());
+    EXPECT_FALSE(icon.Shown());
+    icon.OnTrayAppeared();
+    EXPECT_TRUE(icon.Waiting());
+    host.available = true;
+    icon.OnTrayAppeared();
+    icon.OnTrayAppeared();
+    EXPECT_FALSE(icon.Waiting());
+    EXPECT_TRUE(icon.Shown());
+    icon.Remove();
+    EXPECT_FALSE(icon.Shown());
+    EXPECT_EQ(host.calls, (Calls{"add", "delete"}));
+}
+
 TEST_F(TrayIconTest, IsAddedAtCreationAndDeletedOnceAtTheEnd) {
     icon.Create();
     EXPECT_TRUE(icon.Enabled());
