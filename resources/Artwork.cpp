@@ -1,5 +1,6 @@
 #include "resources/Artwork.h"
 
+#include <QByteArray>
 #include <QColor>
 #include <QFont>
 #include <QLinearGradient>
@@ -516,14 +517,18 @@ QImage Artwork::MatrixSheet(int size) {
     return image;
 }
 
-QImage Artwork::Icon() {
-    QImage image(64, 64, QImage::Format_ARGB32_Premultiplied);
+// The icon is laid out on a 64-unit square and scaled; the grain is made at the size drawn,
+// so that larger icons get finer streaks rather than blown-up ones.
+QImage Artwork::Icon(int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, true);
+    p.scale(size / 64.0, size / 64.0);
     const QPainterPath body = Rounded(QRectF(3, 3, 58, 58), 13);
     p.setClipPath(body);
-    p.drawImage(0, 0, BrushedMetal(QSize(64, 64), QColor(176, 180, 186), 0x1C0u));
+    p.drawImage(QRectF(0, 0, 64, 64),
+                BrushedMetal(QSize(size, size), QColor(176, 180, 186), 0x1C0u));
     p.setClipping(false);
     QLinearGradient rim(0, 0, 64, 64);
     rim.setColorAt(0.0, QColor(250, 251, 253));
@@ -532,9 +537,77 @@ QImage Artwork::Icon() {
     p.setBrush(Qt::NoBrush);
     p.drawPath(body);
     GlassWindow(p, QRectF(13, 11, 38, 42));
-    p.setRenderHint(QPainter::Antialiasing, false);
+    // Whole multiples keep the dots crisp; other sizes need smoothing or dots vanish.
+    p.setRenderHint(QPainter::Antialiasing, size % 64 != 0);
     DotText(p, 22, 18, "Q", 3, 1, kLedOn, kLedOff);
     return image;
+}
+
+QByteArray Artwork::IconSvg() {
+    // The same drawing as Icon(), in vector form; the brushed grain becomes a few faint
+    // streaks from the same seed.
+    QString svg;
+    const auto colour = [](QColor c) { return c.name(QColor::HexRgb); };
+    svg += QStringLiteral(
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"64\" height=\"64\" "
+        "viewBox=\"0 0 64 64\">\n"
+        "<defs>\n"
+        "<linearGradient id=\"metal\" x1=\"0\" y1=\"0\" x2=\"0\" y2=\"64\" "
+        "gradientUnits=\"userSpaceOnUse\">"
+        "<stop offset=\"0\" stop-color=\"#c0c4ca\"/>"
+        "<stop offset=\"1\" stop-color=\"#a4a8ad\"/></linearGradient>\n"
+        "<linearGradient id=\"rim\" x1=\"0\" y1=\"0\" x2=\"64\" y2=\"64\" "
+        "gradientUnits=\"userSpaceOnUse\">"
+        "<stop offset=\"0\" stop-color=\"#fafbfd\"/>"
+        "<stop offset=\"1\" stop-color=\"#3c4048\"/></linearGradient>\n"
+        "<linearGradient id=\"recess\" x1=\"13\" y1=\"11\" x2=\"51\" y2=\"53\" "
+        "gradientUnits=\"userSpaceOnUse\">"
+        "<stop offset=\"0\" stop-color=\"#282c34\" stop-opacity=\"0.78\"/>"
+        "<stop offset=\"0.5\" stop-color=\"#787c84\" stop-opacity=\"0.47\"/>"
+        "<stop offset=\"1\" stop-color=\"#ffffff\" stop-opacity=\"0.9\"/></linearGradient>\n"
+        "<linearGradient id=\"glare\" x1=\"0\" y1=\"11\" x2=\"0\" y2=\"53\" "
+        "gradientUnits=\"userSpaceOnUse\">"
+        "<stop offset=\"0\" stop-color=\"#ffffff\" stop-opacity=\"0.13\"/>"
+        "<stop offset=\"0.45\" stop-color=\"#ffffff\" stop-opacity=\"0.02\"/>"
+        "<stop offset=\"0.5\" stop-color=\"#ffffff\" stop-opacity=\"0\"/></linearGradient>\n"
+        "<clipPath id=\"body\"><rect x=\"3\" y=\"3\" width=\"58\" height=\"58\" "
+        "rx=\"13\"/></clipPath>\n"
+        "</defs>\n"
+        "<rect x=\"3\" y=\"3\" width=\"58\" height=\"58\" rx=\"13\" "
+        "fill=\"url(#metal)\"/>\n"
+        "<g clip-path=\"url(#body)\">\n");
+    Grain grain(0x1C0u);
+    for (int y = 3; y < 61; y += 2) {
+        const double v = grain.Next();
+        svg += QStringLiteral(
+                   "<rect x=\"0\" y=\"%1\" width=\"64\" height=\"1\" "
+                   "fill=\"%2\" fill-opacity=\"%3\"/>\n")
+                   .arg(y)
+                   .arg(v < 0 ? QStringLiteral("#000000") : QStringLiteral("#ffffff"))
+                   .arg(0.02 + 0.05 * std::abs(v), 0, 'f', 3);
+    }
+    svg += QStringLiteral(
+        "</g>\n"
+        "<rect x=\"3\" y=\"3\" width=\"58\" height=\"58\" rx=\"13\" fill=\"none\" "
+        "stroke=\"url(#rim)\" stroke-width=\"2\"/>\n"
+        "<rect x=\"13\" y=\"11\" width=\"38\" height=\"42\" rx=\"3\" fill=\"#0e1014\" "
+        "stroke=\"url(#recess)\" stroke-width=\"1.4\"/>\n"
+        "<rect x=\"14\" y=\"12\" width=\"36\" height=\"40\" rx=\"2.5\" "
+        "fill=\"url(#glare)\"/>\n");
+    for (int col = 0; col < DotFont::kColumns; ++col) {
+        for (int row = 0; row < DotFont::kRows; ++row) {
+            const bool lit = DotFont::IsLit('Q', col, row);
+            svg += QStringLiteral(
+                       "<rect x=\"%1\" y=\"%2\" width=\"3\" height=\"3\" "
+                       "fill=\"%3\"/>\n")
+                       .arg(22 + col * 4)
+                       .arg(18 + row * 4)
+                       .arg(colour(lit ? kLedOn : kLedOff));
+        }
+    }
+    svg += QStringLiteral("</svg>\n");
+    return svg.toUtf8();
 }
 
 }  // namespace quivlane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 
 namespace quivlane {
@@ -14,7 +15,8 @@ class Artwork {
     static QImage Editor();               // 809 x 541
     static QImage Lights();               // 48 x 128: 3 columns, 8 rows of 16 x 16 lamps on magenta
     static QImage MatrixSheet(int size);  // glyph sheets for the display sizes 0, 1 and 2
-    static QImage Icon();                 // 64 x 64
+    static QImage Icon(int size = 64);    // size x size
+    static QByteArray IconSvg();          // the icon as a 64 x 64 scalable drawing
 };
 
 }  // namespace quivlane

@@ -2,6 +2,7 @@
 // its name ends with. The bar's own picture is a BMP: it is decoded at every start, and an
 // uncompressed picture (which the resource compiler then packs) reads several times faster.
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QString>
@@ -40,6 +41,20 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
             return 1;
         }
+    }
+    // The desktop's icon theme wants the icon at its usual sizes and as a drawing.
+    for (const int size : {16, 32, 48, 64, 128, 256}) {
+        const QString path = out.filePath(QStringLiteral("icon-%1.png").arg(size));
+        if (!Artwork::Icon(size).save(path)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            return 1;
+        }
+    }
+    QFile svg(out.filePath(QStringLiteral("icon.svg")));
+    if (!svg.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        svg.write(Artwork::IconSvg()) < 0 || !svg.flush()) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(svg.fileName()));
+        return 1;
     }
     return 0;
 }
