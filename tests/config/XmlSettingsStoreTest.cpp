@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <filesystem>
+#include <functional>
+#include <sstream>
 
 #include "support/FakePorts.h"
 #include "support/TempDir.h"
@@ -293,6 +296,128 @@ TEST_F(XmlSettingsStoreTest, EachCallSeesTheLatestFile) {
     // The root is used whatever its name.
     dir.Write("Quivlane.xml", "<Autre><BOUTON1><LIEN>c</LIEN></BOUTON1></Autre>");
     EXPECT_EQ(store.GetValue("BOUTON1", "LIEN", "d"), "c");
+}
+
+}  // namespace
+}  // namespace quivlane
+
+namespace quivlane {
+namespace {
+
+TEST_F(XmlSettingsStoreTest, EveryWellFormednessFaultPugixmlLetsPassIsRefused) {
+    const std::string root = "<XMLConfigSettings><PARAMETRES><SON>OUI</SON></PARAMETRES>";
+    for (const std::string& bad : {
+             root + "<T>a & b</T></XMLConfigSettings>",
+             root + "<T>&nbsp;</T></XMLConfigSettings>",
+             root + "</XMLConfigSettings><AUTRE/>",
+             root + "</XMLConfigSettings>texte",
+             std::string("<XMLConfigSettings a=\"1\" a=\"2\"><PARAMETRES/></XMLConfigSettings>"),
+             root + "<!-- a -- b --></XMLConfigSettings>",
+             root + "<T>\x01</T></XMLConfigSettings>",
+             root + "<T>&#1;</T></XMLConfigSettings>",
+         }) {
+        boxes.boxes.clear();
+        dir.Write("Quivlane.xml", bad);
+        EXPECT_EQ(store.GetValue("PARAMETRES", "SON", "d"), "d") << bad;
+        EXPECT_EQ(store.SetValue("PARAMETRES", "SON", "NON"), XmlSettingsStore::kNotLoaded) << bad;
+        EXPECT_EQ(store.LastError().failure, SaveFailure::Malformed) << bad;
+        EXPECT_EQ(ReadFile(path), bad);
+        ASSERT_EQ(boxes.boxes.size(), 2u) << bad;
+        EXPECT_EQ(boxes.boxes[0].caption, "LoadXML Malformed XML Error");
+    }
+    // The entities XML defines, character references and a lone "-" in a comment are fine.
+    dir.Write("Quivlane.xml",
+              root + "<!-- a - b --><T>&lt;&amp;&#233;&#x20AC;</T></XMLConfigSettings>");
+    boxes.boxes.clear();
+    EXPECT_EQ(store.GetValue("T", "", "d"), "<&é€");
+    EXPECT_EQ(store.GetValue("PARAMETRES", "SON", "d"), "OUI");
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
+TEST_F(XmlSettingsStoreTest, EachTextNodeDecodedOnItsOwnAndValidUtf8NeverChanges) {
+    // One node in Windows-1252 ("\x80" is the euro sign there), another in valid UTF-8.
+    dir.Write(
+        "Quivlane.xml",
+        "<XMLConfigSettings><A><T>Caf\xE9 \x80</T></A><B><T>Café</T></B></XMLConfigSettings>");
+    EXPECT_EQ(store.GetValue("A", "T", "d"), "Café €");
+    EXPECT_EQ(store.GetValue("B", "T", "d"), "Café");
+    ASSERT_EQ(store.SetValue("C", "T", "thé"), 0);
+    // Saved as UTF-8: both read the same after the round trip, and the valid one kept its bytes.
+    EXPECT_EQ(store.GetValue("A", "T", "d"), "Café €");
+    EXPECT_EQ(store.GetValue("B", "T", "d"), "Café");
+    EXPECT_EQ(store.GetValue("C", "T", "d"), "thé");
+    EXPECT_NE(ReadFile(path).find("<T>Café</T>"), std::string::npos) << ReadFile(path);
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
+// Runs `work` in a child process and returns what it printed to the pipe.
+pid_t StartWriter(const std::function<std::string()>& work, int& readEnd) {
+    int ends[2];
+    if (::pipe(ends) != 0) {
+        return -1;
+    }
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(ends[0]);
+        const std::string result = work();
+        const bool sent =
+            ::write(ends[1], result.data(), result.size()) == static_cast<ssize_t>(result.size());
+        ::_exit(sent ? 0 : 3);
+    }
+    ::close(ends[1]);
+    readEnd = ends[0];
+    return child;
+}
+
+std::string Collect(pid_t child, int readEnd) {
+    std::string result;
+    char buffer[4096];
+    for (ssize_t got; (got = ::read(readEnd, buffer, sizeof buffer)) > 0;) {
+        result.append(buffer, static_cast<std::size_t>(got));
+    }
+    ::close(readEnd);
+    int status = 0;
+    EXPECT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    return result;
+}
+
+TEST_F(XmlSettingsStoreTest, TwoWritingProcessesNeverLoseEachOthersValues) {
+    dir.Write("Quivlane.xml", kDoc);
+    constexpr int kWrites = 150;
+    const auto writer = [&](const std::string& section) {
+        return [&, section] {
+            test::ScriptedMessageBoxes ownBoxes;
+            XmlSettingsStore own(ownBoxes);
+            own.SetPath(path);
+            std::string accepted;
+            for (int i = 0; i < kWrites; ++i) {
+                if (own.SetValue(section, "K" + std::to_string(i), std::to_string(i)) == 0) {
+                    accepted += std::to_string(i) + " ";
+                }
+            }
+            return accepted;
+        };
+    };
+    int endA = -1;
+    int endB = -1;
+    const pid_t a = StartWriter(writer("ECRIVAINA"), endA);
+    const pid_t b = StartWriter(writer("ECRIVAINB"), endB);
+    ASSERT_GT(a, 0);
+    ASSERT_GT(b, 0);
+    const std::string acceptedA = Collect(a, endA);
+    const std::string acceptedB = Collect(b, endB);
+    std::size_t kept = 0;
+    for (const auto& [section, accepted] : {std::pair{std::string("ECRIVAINA"), acceptedA},
+                                            std::pair{std::string("ECRIVAINB"), acceptedB}}) {
+        std::istringstream numbers(accepted);
+        for (std::string n; numbers >> n; ++kept) {
+            EXPECT_EQ(store.GetValue(section, "K" + n, "perdu"), n) << section;
+        }
+    }
+    // A busy lock may turn a few writes away, never most of them.
+    EXPECT_GT(kept, static_cast<std::size_t>(kWrites));
+    EXPECT_EQ(store.GetValue("BOUTON3", "TEXTE", "d"), "trois");
 }
 
 }  // namespace
