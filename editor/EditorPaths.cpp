@@ -32,7 +32,7 @@ std::string ReplaceProgramName(const std::string& modulePath, std::string_view r
 }  // namespace
 
 std::string EditorPaths::ConfigPath(const std::string& modulePath) {
-    return ConfigPaths::ForEditor(modulePath);
+    return ConfigPaths::Locate(ConfigPaths::Program::Editor, modulePath);
 }
 
 std::string EditorPaths::MagnifierPath(const std::string& modulePath) {

@@ -143,7 +143,7 @@ void LauncherBar::BuildControls() {
 }
 
 void LauncherBar::Start() {
-    controller_.StartUp(ConfigPaths::ForLauncher(programPath_));
+    controller_.StartUp(ConfigPaths::Locate(ConfigPaths::Program::Launcher, programPath_));
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen != nullptr) {
         move(PlacementFor(screen->availableGeometry(), size()));

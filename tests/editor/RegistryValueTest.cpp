@@ -6,6 +6,7 @@
 #include "platform/LazySound.h"
 #include "support/FakeEditorPorts.h"
 #include "support/FakePorts.h"
+#include "support/TempDir.h"
 
 namespace quivlane {
 namespace {
@@ -54,14 +55,16 @@ TEST(RegistryValueTest, ReadsAtConstructionAndWritesOnlyChangesUnlessForced) {
 }
 
 TEST(EditorPathsTest, HelpersSitBesideTheEditor) {
-    EXPECT_EQ(EditorPaths::ConfigPath("/opt/q/Quivset"), "/opt/q/Quivlane.xml");
+    // A folder it may write keeps the file beside the editor.
+    const test::TempDir dir;
+    EXPECT_EQ(EditorPaths::ConfigPath(dir.File("Quivset")), dir.File("Quivlane.xml"));
     EXPECT_EQ(EditorPaths::MagnifierPath("/opt/q/Quivset"), "/opt/q/qvlmg");
     EXPECT_EQ(EditorPaths::LauncherPath("/opt/q/Quivset"), "/opt/q/Quivlane");
     EXPECT_EQ(EditorPaths::LauncherPath("/opt/q/Quivset.exe"), "/opt/q/Quivlane");
     // Folders keep their names; another program name keeps its own path.
     EXPECT_EQ(EditorPaths::LauncherPath("/Quivset/bin/Quivset"), "/Quivset/bin/Quivlane");
     EXPECT_EQ(EditorPaths::MagnifierPath("/opt/q/editor"), "/opt/q/editor");
-    EXPECT_EQ(EditorPaths::ConfigPath("/opt/q/editor"), "/opt/q/editor");
+    EXPECT_EQ(EditorPaths::ConfigPath(dir.File("editor")), dir.File("editor"));
 }
 
 TEST(LazySoundTest, OpensTheRealOutputAtTheFirstSoundOnly) {
