@@ -1,8 +1,15 @@
 #include "launcher/LauncherApp.h"
 
+#include <fcntl.h>
+#include <signal.h>
+#include <unistd.h>
 #include <QEvent>
+#include <QSocketNotifier>
 #include <QTimer>
 #include <QTranslator>
+
+#include <array>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <ctime>
@@ -58,6 +65,63 @@ class ExitAfterFirstPaint final : public QObject {
   private:
     LauncherBar& bar_;
     bool done_ = false;
+};
+
+// SIGTERM and SIGINT end the bar the way its own close does (alarms and players released,
+// the farewell shown): the handler only writes to a pipe, the event loop does the rest.
+class TerminationSignals final {
+  public:
+    explicit TerminationSignals(LauncherBar& bar) {
+        if (::pipe2(pipe_.data(), O_CLOEXEC | O_NONBLOCK) != 0) {
+            pipe_ = {-1, -1};
+            return;
+        }
+        writeEnd_ = pipe_[1];
+        notifier_ = std::make_unique<QSocketNotifier>(pipe_[0], QSocketNotifier::Read);
+        QObject::connect(notifier_.get(), &QSocketNotifier::activated, &bar, [this, &bar] {
+            std::array<char, 16> drained{};
+            while (::read(pipe_[0], drained.data(), drained.size()) > 0) {
+            }
+            if (!closing_) {
+                closing_ = true;
+                bar.reject();
+            }
+        });
+        struct sigaction action {};
+        action.sa_handler = &TerminationSignals::OnSignal;
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = SA_RESTART;
+        sigaction(SIGTERM, &action, &oldTerm_);
+        sigaction(SIGINT, &action, &oldInt_);
+    }
+    ~TerminationSignals() {
+        if (pipe_[0] < 0) {
+            return;
+        }
+        sigaction(SIGTERM, &oldTerm_, nullptr);
+        sigaction(SIGINT, &oldInt_, nullptr);
+        writeEnd_ = -1;
+        notifier_.reset();
+        ::close(pipe_[0]);
+        ::close(pipe_[1]);
+    }
+    TerminationSignals(const TerminationSignals&) = delete;
+    TerminationSignals& operator=(const TerminationSignals&) = delete;
+
+  private:
+    static void OnSignal(int) {
+        const int saved = errno;
+        const char byte = 1;
+        [[maybe_unused]] const ssize_t written = ::write(writeEnd_, &byte, 1);
+        errno = saved;
+    }
+
+    static inline volatile sig_atomic_t writeEnd_ = -1;
+    std::array<int, 2> pipe_{-1, -1};
+    std::unique_ptr<QSocketNotifier> notifier_;
+    struct sigaction oldTerm_ {};
+    struct sigaction oldInt_ {};
+    bool closing_ = false;
 };
 
 }  // namespace
@@ -116,6 +180,7 @@ int LauncherApp::Run(const std::string& programPath) {
     if (qEnvironmentVariable("QUIVLANE_EXIT_AFTER_SHOW") == QStringLiteral("1")) {
         bar.installEventFilter(&measuring);
     }
+    TerminationSignals terminating(bar);
     bar.Start();
     // Not exec(): hiding the bar into the tray would end that loop.
     BarRunLoop::Run(bar);

@@ -2,6 +2,8 @@
 
 #include <dlfcn.h>
 
+#include <cerrno>
+
 namespace quivlane {
 
 namespace {
@@ -27,7 +29,18 @@ SdlAudioLibrary::SdlAudioLibrary(const char* fileName) {
         dlclose(handle_);
         handle_ = nullptr;
         Forget();
+        return;
     }
+    if (handle_ == nullptr) {
+        return;
+    }
+    // Before any SDL_Init: SDL's own SIGINT and SIGTERM handlers would turn the signals into
+    // quit events nobody reads, and the program could no longer be ended that way.
+    SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    // The sound server lists the streams under the program's name rather than "SDL".
+    SetHint(SDL_HINT_APP_NAME, program_invocation_short_name);
+    SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, program_invocation_short_name);
+    SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, program_invocation_short_name);
 }
 
 SdlAudioLibrary::~SdlAudioLibrary() {
@@ -38,7 +51,7 @@ SdlAudioLibrary::~SdlAudioLibrary() {
 
 bool SdlAudioLibrary::ResolveAll() {
     void* h = handle_;
-    return Resolve(h, "SDL_InitSubSystem", InitSubSystem) &&
+    return Resolve(h, "SDL_SetHint", SetHint) && Resolve(h, "SDL_InitSubSystem", InitSubSystem) &&
            Resolve(h, "SDL_QuitSubSystem", QuitSubSystem) &&
            Resolve(h, "SDL_OpenAudioDevice", OpenAudioDevice) &&
            Resolve(h, "SDL_CloseAudioDevice", CloseAudioDevice) &&
@@ -54,6 +67,7 @@ bool SdlAudioLibrary::ResolveAll() {
 }
 
 void SdlAudioLibrary::Forget() {
+    SetHint = nullptr;
     InitSubSystem = nullptr;
     QuitSubSystem = nullptr;
     OpenAudioDevice = nullptr;

@@ -28,6 +28,7 @@ class SdlAudioLibrary {
                            Uint32* length) const;
 
     // Null while not loaded.
+    decltype(&SDL_SetHint) SetHint = nullptr;
     decltype(&SDL_InitSubSystem) InitSubSystem = nullptr;
     decltype(&SDL_QuitSubSystem) QuitSubSystem = nullptr;
     decltype(&SDL_OpenAudioDevice) OpenAudioDevice = nullptr;

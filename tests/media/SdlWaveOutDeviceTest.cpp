@@ -1,6 +1,7 @@
 #include "platform/linux/SdlWaveOutDevice.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
 
 #include <chrono>
 #include <condition_variable>
@@ -74,6 +75,20 @@ TEST(SdlWaveOutDeviceTest, WithoutAnAudioDriverTheOpenFailsAsNoDriver) {
     EXPECT_EQ("WaveOut::OpenAudioOutput  *** No device driver is present", out.GetErrorText());
     EXPECT_EQ(0, out.Close());
     EXPECT_EQ("WaveOut::Close  *** Specified device handle is invalid", out.GetErrorText());
+}
+
+TEST(SdlWaveOutDeviceTest, AnOpenOutputLeavesTerminationSignalsToTheProgram) {
+    // SDL's handlers would turn them into quit events that neither program reads.
+    ASSERT_EQ(SIG_DFL, ::signal(SIGTERM, SIG_DFL));
+    ASSERT_EQ(SIG_DFL, ::signal(SIGINT, SIG_DFL));
+    ScopedEnv driver("SDL_AUDIODRIVER", "dummy");
+    SdlWaveOutDevice device;
+    WaveOut out(device);
+    ASSERT_EQ(1, out.Initialize(kWaveFormatPcm, 1, 8000, 16, 2, 20));
+    ASSERT_EQ(1, out.OpenAudioOutput(kWaveMapper, nullptr, nullptr, kCallbackFunction));
+    EXPECT_EQ(SIG_DFL, ::signal(SIGTERM, SIG_DFL));
+    EXPECT_EQ(SIG_DFL, ::signal(SIGINT, SIG_DFL));
+    EXPECT_EQ(1, out.Close());
 }
 
 TEST(SdlWaveOutDeviceTest, BuffersCompleteInOrderOnTheAudioThread) {
