@@ -129,6 +129,19 @@ int AlarmRules::DecimalValue(const std::string& text) {
     return static_cast<int>(negative ? -value : value);
 }
 
+namespace {
+
+// The link is read again under the file's lock: if the editor has since made the button
+// something else, the alarm must not overwrite it.
+SettingsStore::ValueChange StillAnAlarm(std::string link) {
+    return [link = std::move(link)](const std::optional<std::string>& current) {
+        return current && !LinkFormats::IsAlarmLink(*current) ? std::nullopt
+                                                              : std::optional<std::string>(link);
+    };
+}
+
+}  // namespace
+
 void AlarmRules::Load(SettingsStore& store, const std::string& configPath, int buttonId) {
     Reset();
     store.SetPath(configPath);
@@ -139,13 +152,14 @@ std::string AlarmRules::Accept(SettingsStore& store, const std::string& configPa
                                int buttonId) const {
     const std::string time = AcceptedTime();
     store.SetPath(configPath);
-    store.SetValue(SectionOf(buttonId), kLinkKey, LinkFormats::FormatAlarmLink(time));
+    store.ChangeValue(SectionOf(buttonId), kLinkKey,
+                      StillAnAlarm(LinkFormats::FormatAlarmLink(time)));
     return time;
 }
 
 std::string AlarmRules::Delete(SettingsStore& store, const std::string& configPath, int buttonId) {
     store.SetPath(configPath);
-    store.SetValue(SectionOf(buttonId), kLinkKey, LinkFormats::kAlarmKeyword);
+    store.ChangeValue(SectionOf(buttonId), kLinkKey, StillAnAlarm(LinkFormats::kAlarmKeyword));
     return kDeleted;
 }
 

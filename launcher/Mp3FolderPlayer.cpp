@@ -133,8 +133,14 @@ void Mp3FolderPlayer::ChooseFolder(PlayerState& state) {
     state.mp3Folder = *chosen;
     if (buttonId_ >= BarController::kFirstButtonId && buttonId_ <= BarController::kLastButtonId) {
         settings_.SetPath(bar_.ConfigPath());
-        settings_.SetValue("BOUTON" + std::to_string(buttonId_ - 999), "LIEN",
-                           "LECTEUR_MP3?" + *chosen);
+        // Only while the button is still the jukebox: the editor may have changed it since.
+        const std::string link = "LECTEUR_MP3?" + *chosen;
+        settings_.ChangeValue("BOUTON" + std::to_string(buttonId_ - 999), "LIEN",
+                              [&link](const std::optional<std::string>& current) {
+                                  return current && current->rfind("LECTEUR_MP3", 0) != 0
+                                             ? std::nullopt
+                                             : std::optional<std::string>(link);
+                              });
     }
     if (engine_) {
         engine_->Stop();
