@@ -49,13 +49,15 @@ set(CPACK_PACKAGE_VENDOR "The Quivlane developers")
 set(CPACK_PACKAGE_CONTACT "The Quivlane developers <maintainers@quivlane.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "Skinned launcher bar with a clock, alarms and an MP3 jukebox, and its editor")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "Skinned launcher bar with a clock, alarms and an MP3 jukebox\n Quivlane shows a narrow bar with nineteen configurable buttons, a dot-matrix\n clock, alarms, an MP3 folder jukebox, an audio-CD remote and HTML tooltips.\n Quivset edits its buttons and switches.")
+set(CPACK_PACKAGE_DESCRIPTION "Quivlane shows a narrow bar with nineteen configurable buttons, \
+a dot-matrix clock, alarms, an MP3 folder jukebox, an audio-CD remote and HTML tooltips. \
+Quivset edits its buttons and switches. The programs speak French.")
 set(CPACK_DEBIAN_PACKAGE_SECTION x11)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Placement and the shaped window need Qt's X11 platform plugin, which no library names.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# What no linked library names: Qt's X11 platform plugin (placement, the shaped window) and
+# SDL, opened only when a sound is first played.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libsdl2-2.0-0")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 set(CPACK_STRIP_FILES ON)
 include(CPack)
