@@ -5,8 +5,10 @@
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <string>
 
+#include "config/FileLock.h"
 #include "config/XmlSettingsStore.h"
 #include "platform/MessageBoxes.h"
 
@@ -47,6 +49,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (code == 0 && store.GetValue("BOUTON2", "COMMENTAIRE", "absent") != "<h1>été</h1> & ]]>") {
         std::abort();
     }
+    // A file the store would not load is never written.
+    if (code == quivlane::XmlSettingsStore::kNotLoaded) {
+        std::ifstream in(path, std::ios::binary);
+        const std::string after((std::istreambuf_iterator<char>(in)),
+                                std::istreambuf_iterator<char>());
+        if (after != std::string(reinterpret_cast<const char*>(data), size)) {
+            std::abort();
+        }
+    }
     ::unlink(path.c_str());
+    ::unlink(quivlane::FileLock::LockFileFor(path).c_str());
     return 0;
 }
