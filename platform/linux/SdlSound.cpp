@@ -115,18 +115,54 @@ std::vector<std::int16_t> SdlSound::MakeChime() {
     return samples;
 }
 
+std::size_t SdlSound::MixOverAlarm(const std::vector<std::int16_t>& tone) {
+    if (device_ == 0) {
+        return 0;
+    }
+    sdl_.LockAudioDevice(device_);
+    const std::size_t pending = sdl_.GetQueuedAudioSize(device_);
+    const std::size_t frameBytes = sizeof(std::int16_t) * kChannels;
+    const std::size_t alarmBytes = alarm_.size() * sizeof(std::int16_t);
+    std::vector<std::int16_t> mixed;
+    if (pending > 0 && pending <= alarmBytes) {
+        // What the device has not taken yet, with the tone laid over its start.
+        std::size_t taken = alarmBytes - pending;
+        taken -= taken % frameBytes;
+        mixed.assign(alarm_.begin() + static_cast<std::ptrdiff_t>(taken / sizeof(std::int16_t)),
+                     alarm_.end());
+        if (mixed.size() < tone.size()) {
+            mixed.resize(tone.size(), 0);
+        }
+        for (std::size_t i = 0; i < tone.size(); ++i) {
+            const int sum = static_cast<int>(mixed[i]) + static_cast<int>(tone[i]);
+            mixed[i] = static_cast<std::int16_t>(std::clamp(sum, -32768, 32767));
+        }
+        alarm_ = mixed;
+    } else {
+        alarm_.clear();
+        mixed = tone;
+    }
+    sdl_.ClearQueuedAudio(device_);
+    if (!mixed.empty()) {
+        sdl_.QueueAudio(device_, mixed.data(),
+                        static_cast<Uint32>(mixed.size() * sizeof(std::int16_t)));
+    }
+    sdl_.UnlockAudioDevice(device_);
+    return (mixed.size() - tone.size()) * sizeof(std::int16_t);
+}
+
 void SdlSound::Beep(int frequencyHz, int durationMs) {
     if (durationMs <= 0) {
         return;
     }
     auto start = std::chrono::steady_clock::now();
-    std::vector<std::int16_t> tone = MakeTone(frequencyHz, durationMs);
-    Replace(tone.data(), tone.size() * sizeof(std::int16_t));
+    // A ringing alarm goes on under the tone: a click must not silence it.
+    const std::size_t after = MixOverAlarm(MakeTone(frequencyHz, durationMs));
     std::this_thread::sleep_until(start + std::chrono::milliseconds(durationMs));
-    // The device may have started late; let the queue run dry, but never hang on a
-    // device that stopped taking data.
+    // The device may have started late; let the tone run out, but never hang on a device
+    // that stopped taking data.
     auto limit = std::chrono::steady_clock::now() + std::chrono::milliseconds(250);
-    while (PendingBytes() > 0 && std::chrono::steady_clock::now() < limit) {
+    while (PendingBytes() > after && std::chrono::steady_clock::now() < limit) {
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
 }
@@ -135,6 +171,7 @@ bool SdlSound::PlayWaveAsync(const std::string& path) {
     auto chime = [this] {
         std::vector<std::int16_t> samples = MakeChime();
         Replace(samples.data(), samples.size() * sizeof(std::int16_t));
+        alarm_ = std::move(samples);
         return false;
     };
     SDL_AudioSpec wavFormat{};
@@ -169,6 +206,8 @@ bool SdlSound::PlayWaveAsync(const std::string& path) {
     // A whole number of frames, whatever the file claimed.
     bytes -= bytes % (sizeof(std::int16_t) * kChannels);
     Replace(converted.data(), bytes);
+    alarm_.resize(bytes / sizeof(std::int16_t));
+    std::memcpy(alarm_.data(), converted.data(), bytes);
     return device_ != 0;
 }
 

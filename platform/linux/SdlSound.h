@@ -11,8 +11,9 @@ namespace quivlane {
 
 class SdlAudioLibrary;
 
-// Tones and WAV files on SDL2 audio. All sounds share one queue, so a newer sound cuts the
-// older. Without an audio device nothing is heard and nothing fails loudly.
+// Tones and WAV files on SDL2 audio. All sounds share one queue: a newer WAV (an alarm) cuts
+// whatever plays, a newer tone cuts an older tone, but a tone is mixed into a WAV still
+// playing. Without an audio device nothing is heard and nothing fails loudly.
 class SdlSound final : public Sound {
   public:
     // The device format; WAV files are converted to it.
@@ -42,10 +43,15 @@ class SdlSound final : public Sound {
 
   private:
     void Replace(const void* data, std::size_t bytes);
+    // Queues the tone, over what is left of the last WAV when that still plays; the bytes
+    // queued beyond the tone.
+    std::size_t MixOverAlarm(const std::vector<std::int16_t>& tone);
 
     const SdlAudioLibrary& sdl_;
     bool subsystemUp_ = false;
     std::uint32_t device_ = 0;
+    // The last WAV as queued (with any tones mixed in since), to tell what is left of it.
+    std::vector<std::int16_t> alarm_;
 };
 
 }  // namespace quivlane

@@ -213,6 +213,24 @@ TEST_F(SdlSoundTest, NewerSoundCutsTheOlder) {
     EXPECT_LT(out.SoundingSpan(), longFrames / 2);
 }
 
+TEST_F(SdlSoundTest, AClickDuringAnAlarmIsHeardOverItWithoutCuttingIt) {
+    std::vector<std::int16_t> alarm =
+        Sine(SdlSound::kFrequency, SdlSound::kChannels, 440, 1500, 4000);
+    dir_.Write("alarme.wav", MakeWav(SdlSound::kFrequency, SdlSound::kChannels, alarm));
+    ASSERT_TRUE(sound_->PlayWaveAsync(dir_.File("alarme.wav")));
+    // Into the alarm, not at its very start.
+    ASSERT_TRUE(PollUntil([&] { return sound_->PendingBytes() < alarm.size(); }));
+    sound_->Beep(1000, 200);
+    sound_->Beep(1000, 200);
+    Output out = Finish();
+    const long alarmFrames = static_cast<long>(alarm.size()) / SdlSound::kChannels;
+    EXPECT_NEAR(out.SoundingSpan(), alarmFrames, alarmFrames / 20);
+    // Above what either reaches alone (4000 and about 8200): both at once.
+    EXPECT_GT(out.FramesWithPeakBetween(9000, 13000), 0);
+    // The alarm's own peaks outside the beeps: most of them are still there.
+    EXPECT_GT(out.FramesWithPeakBetween(3800, 4000), alarmFrames / 5 / 2);
+}
+
 TEST(SdlSoundWithoutDeviceTest, IsSilentAndSurvives) {
     ScopedEnv driver("SDL_AUDIODRIVER", "no-such-driver");
     SdlSound sound;
