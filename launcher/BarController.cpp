@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "config/ConfigPaths.h"
 #include "config/LabelColour.h"
 #include "launcher/KeywordTable.h"
 #include "launcher/TextRules.h"
@@ -291,7 +292,10 @@ void BarController::Tick() {
         if (alarm.time == alarmKey) {
             if (!alarm.rung) {
                 // The sound switch is not consulted: an alarm must be heard.
-                ports_.sound.PlayWaveAsync("alarme.wav");
+                // Beside the configuration in use, else the installed one; the working
+                // folder's as a last resort.
+                const std::string wave = ConfigPaths::FindDataFile(configPath_, "alarme.wav");
+                ports_.sound.PlayWaveAsync(wave.empty() ? "alarme.wav" : wave);
                 const std::string message = "ALARME ; " + Replaced(alarm.time, ':', ';');
                 if (alarmWatcher_) {
                     const auto index = static_cast<std::size_t>(&alarm - alarms_.data());
