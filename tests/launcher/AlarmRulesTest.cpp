@@ -153,5 +153,17 @@ TEST_F(AlarmRulesFileTest, AcceptAndDeleteWriteOnlyTheirButtonsLink) {
     EXPECT_TRUE(boxes_.boxes.empty());
 }
 
+TEST_F(AlarmRulesFileTest, AButtonTheEditorMadeSomethingElseMeanwhileIsLeftAlone) {
+    AlarmRules rules;
+    rules.Load(store_, Path(), 1002);
+    store_.SetPath(Path());
+    ASSERT_EQ(store_.SetValue("BOUTON3", "LIEN", "/home/moi/musique"), 0);
+    rules.HourMoved(8);
+    EXPECT_EQ(rules.Accept(store_, Path(), 1002), "08:45");
+    EXPECT_EQ(LinkOf("BOUTON3"), "/home/moi/musique");
+    EXPECT_EQ(AlarmRules::Delete(store_, Path(), 1002), "ANNULEE");
+    EXPECT_EQ(LinkOf("BOUTON3"), "/home/moi/musique");
+}
+
 }  // namespace
 }  // namespace quivlane
