@@ -7,6 +7,7 @@
 #include <limits>
 #include <memory>
 #include <numbers>
+#include <optional>
 #include <thread>
 
 #include "platform/linux/SdlAudioLibrary.h"
@@ -54,10 +55,27 @@ void AppendTone(std::vector<std::int16_t>& out, double frequencyHz, int duration
 SdlSound::SdlSound() : SdlSound(SdlAudioLibrary::Shared()) {}
 
 SdlSound::SdlSound(const SdlAudioLibrary& sdl) : sdl_(sdl) {
-    if (!sdl_.Loaded() || sdl_.InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        return;
+    {
+        std::lock_guard lock(mutex_);
+        OpenDevice();
     }
-    subsystemUp_ = true;
+    watcher_ = std::jthread([this](std::stop_token stop) { CloseWhenIdle(stop); });
+}
+
+SdlSound::~SdlSound() {
+    watcher_.request_stop();
+    watcher_.join();
+    std::lock_guard lock(mutex_);
+    CloseDevice();
+}
+
+bool SdlSound::OpenDevice() {
+    if (device_ != 0) {
+        return true;
+    }
+    if (!sdl_.Loaded() || sdl_.InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        return false;
+    }
     SDL_AudioSpec want{};
     want.freq = kFrequency;
     want.format = AUDIO_S16SYS;
@@ -67,27 +85,64 @@ SdlSound::SdlSound(const SdlAudioLibrary& sdl) : sdl_(sdl) {
     SDL_AudioSpec have{};
     // No changes allowed: SDL converts for the hardware, so our format is fixed.
     device_ = sdl_.OpenAudioDevice(nullptr, 0, &want, &have, 0);
-    if (device_ != 0) {
-        sdl_.PauseAudioDevice(device_, 0);
+    if (device_ == 0) {
+        sdl_.QuitSubSystem(SDL_INIT_AUDIO);
+        return false;
+    }
+    sdl_.PauseAudioDevice(device_, 0);
+    opened_.notify_all();
+    return true;
+}
+
+void SdlSound::CloseDevice() {
+    if (device_ == 0) {
+        return;
+    }
+    sdl_.CloseAudioDevice(device_);
+    sdl_.QuitSubSystem(SDL_INIT_AUDIO);
+    device_ = 0;
+    alarm_.clear();
+}
+
+void SdlSound::CloseWhenIdle(std::stop_token stop) {
+    // An open output keeps a stream on the sound server and its thread awake: it is let go
+    // once nothing has played for a while, and the next sound opens it again.
+    std::unique_lock lock(mutex_);
+    std::optional<std::chrono::steady_clock::time_point> idleSince;
+    while (!stop.stop_requested()) {
+        if (device_ == 0) {
+            idleSince.reset();
+            opened_.wait(lock, stop, [this] { return device_ != 0; });
+            continue;
+        }
+        opened_.wait_for(lock, stop, std::chrono::milliseconds(50), [] { return false; });
+        if (device_ == 0 || sdl_.GetQueuedAudioSize(device_) > 0) {
+            idleSince.reset();
+            continue;
+        }
+        const auto now = std::chrono::steady_clock::now();
+        if (!idleSince) {
+            idleSince = now;
+        } else if (now - *idleSince >= std::chrono::milliseconds(kIdleCloseMs)) {
+            CloseDevice();
+        }
     }
 }
 
-SdlSound::~SdlSound() {
-    if (device_ != 0) {
-        sdl_.CloseAudioDevice(device_);
-    }
-    if (subsystemUp_) {
-        sdl_.QuitSubSystem(SDL_INIT_AUDIO);
-    }
+bool SdlSound::HasDevice() const {
+    std::lock_guard lock(mutex_);
+    return device_ != 0;
 }
 
 std::size_t SdlSound::PendingBytes() const {
+    std::lock_guard lock(mutex_);
     return device_ != 0 ? sdl_.GetQueuedAudioSize(device_) : 0;
 }
 
-void SdlSound::Replace(const void* data, std::size_t bytes) {
-    if (device_ == 0) {
-        return;
+bool SdlSound::Replace(const void* data, std::size_t bytes) {
+    std::lock_guard lock(mutex_);
+    if (!OpenDevice()) {
+        return false;
     }
     // Under the device lock the audio thread cannot take a piece of the old sound between
     // the clear and the queue.
@@ -97,6 +152,7 @@ void SdlSound::Replace(const void* data, std::size_t bytes) {
         sdl_.QueueAudio(device_, data, static_cast<Uint32>(bytes));
     }
     sdl_.UnlockAudioDevice(device_);
+    return true;
 }
 
 std::vector<std::int16_t> SdlSound::MakeTone(int frequencyHz, int durationMs) {
@@ -116,7 +172,8 @@ std::vector<std::int16_t> SdlSound::MakeChime() {
 }
 
 std::size_t SdlSound::MixOverAlarm(const std::vector<std::int16_t>& tone) {
-    if (device_ == 0) {
+    std::lock_guard lock(mutex_);
+    if (!OpenDevice()) {
         return 0;
     }
     sdl_.LockAudioDevice(device_);
@@ -170,8 +227,10 @@ void SdlSound::Beep(int frequencyHz, int durationMs) {
 bool SdlSound::PlayWaveAsync(const std::string& path) {
     auto chime = [this] {
         std::vector<std::int16_t> samples = MakeChime();
-        Replace(samples.data(), samples.size() * sizeof(std::int16_t));
-        alarm_ = std::move(samples);
+        if (Replace(samples.data(), samples.size() * sizeof(std::int16_t))) {
+            std::lock_guard lock(mutex_);
+            alarm_ = std::move(samples);
+        }
         return false;
     };
     SDL_AudioSpec wavFormat{};
@@ -205,10 +264,13 @@ bool SdlSound::PlayWaveAsync(const std::string& path) {
     }
     // A whole number of frames, whatever the file claimed.
     bytes -= bytes % (sizeof(std::int16_t) * kChannels);
-    Replace(converted.data(), bytes);
+    if (!Replace(converted.data(), bytes)) {
+        return false;
+    }
+    std::lock_guard lock(mutex_);
     alarm_.resize(bytes / sizeof(std::int16_t));
     std::memcpy(alarm_.data(), converted.data(), bytes);
-    return device_ != 0;
+    return true;
 }
 
 }  // namespace quivlane

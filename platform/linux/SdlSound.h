@@ -1,8 +1,12 @@
 #pragma once
 
+#include <condition_variable>
 #include <cstddef>
 #include <cstdint>
+#include <mutex>
+#include <stop_token>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/Sound.h"
@@ -19,6 +23,8 @@ class SdlSound final : public Sound {
     // The device format; WAV files are converted to it.
     static constexpr int kFrequency = 44100;
     static constexpr int kChannels = 2;  // signed 16-bit samples, interleaved
+    // Silence for this long closes the output; the next sound opens it again.
+    static constexpr int kIdleCloseMs = 1000;
 
     SdlSound();
     // Over the given copy of SDL; one that did not load gives no device.
@@ -33,7 +39,8 @@ class SdlSound final : public Sound {
     // having no device (nothing is heard then).
     bool PlayWaveAsync(const std::string& path) override;
 
-    bool HasDevice() const { return device_ != 0; }
+    // The output is open.
+    bool HasDevice() const;
     // Bytes queued and not yet taken by the device.
     std::size_t PendingBytes() const;
 
@@ -42,16 +49,23 @@ class SdlSound final : public Sound {
     static std::vector<std::int16_t> MakeChime();
 
   private:
-    void Replace(const void* data, std::size_t bytes);
+    // With mutex_ held.
+    bool OpenDevice();
+    void CloseDevice();
+    void CloseWhenIdle(std::stop_token stop);
+    // Opens the output when closed; false without one.
+    bool Replace(const void* data, std::size_t bytes);
     // Queues the tone, over what is left of the last WAV when that still plays; the bytes
     // queued beyond the tone.
     std::size_t MixOverAlarm(const std::vector<std::int16_t>& tone);
 
     const SdlAudioLibrary& sdl_;
-    bool subsystemUp_ = false;
+    mutable std::mutex mutex_;
+    std::condition_variable_any opened_;
     std::uint32_t device_ = 0;
     // The last WAV as queued (with any tones mixed in since), to tell what is left of it.
     std::vector<std::int16_t> alarm_;
+    std::jthread watcher_;
 };
 
 }  // namespace quivlane

@@ -231,6 +231,25 @@ TEST_F(SdlSoundTest, AClickDuringAnAlarmIsHeardOverItWithoutCuttingIt) {
     EXPECT_GT(out.FramesWithPeakBetween(3800, 4000), alarmFrames / 5 / 2);
 }
 
+TEST_F(SdlSoundTest, TheOutputClosesWhenIdleAndOpensAgainForTheNextSound) {
+    sound_->Beep(1000, 50);
+    ASSERT_TRUE(PollUntil([&] { return !sound_->HasDevice(); }, 10000));
+    // Closed for good until asked: nothing reopens it meanwhile.
+    std::filesystem::remove(dir_.File("out.raw"));
+    EXPECT_FALSE(PollUntil([&] { return sound_->HasDevice(); }, SdlSound::kIdleCloseMs * 2));
+    EXPECT_FALSE(std::filesystem::exists(dir_.File("out.raw")));
+
+    // A long WAV keeps it open while it plays, though nothing else happens.
+    std::vector<std::int16_t> alarm =
+        Sine(SdlSound::kFrequency, SdlSound::kChannels, 440, SdlSound::kIdleCloseMs * 2, 8000);
+    dir_.Write("alarme.wav", MakeWav(SdlSound::kFrequency, SdlSound::kChannels, alarm));
+    ASSERT_TRUE(sound_->PlayWaveAsync(dir_.File("alarme.wav")));
+    EXPECT_TRUE(sound_->HasDevice());
+    Output out = Finish();
+    const long frames = static_cast<long>(alarm.size()) / SdlSound::kChannels;
+    EXPECT_NEAR(out.SoundingSpan(), frames, frames / 20);
+}
+
 TEST(SdlSoundWithoutDeviceTest, IsSilentAndSurvives) {
     ScopedEnv driver("SDL_AUDIODRIVER", "no-such-driver");
     SdlSound sound;
