@@ -31,6 +31,8 @@ make_tone() {
 for _ in $(seq 441); do cat "$work/period.raw"; done >"$work/second.raw"
 make_tone tone1 4
 make_tone tone2 5
+# A named pipe dressed as an MP3: opening it would wait for a writer and freeze the bar.
+mkfifo "$work/Music/pipe.mp3"
 
 install_bar "<PARAMETRES><SON>NON</SON><HORLOGE>NON</HORLOGE></PARAMETRES>\
 <BOUTON1><TEXTE>MP3</TEXTE><LIEN>LECTEUR_MP3?$work/Music</LIEN></BOUTON1>\
