@@ -7,7 +7,6 @@
 #include <limits>
 #include <memory>
 #include <numbers>
-#include <optional>
 #include <thread>
 
 #include "platform/linux/SdlAudioLibrary.h"
@@ -108,22 +107,24 @@ void SdlSound::CloseWhenIdle(std::stop_token stop) {
     // An open output keeps a stream on the sound server and its thread awake: it is let go
     // once nothing has played for a while, and the next sound opens it again.
     std::unique_lock lock(mutex_);
-    std::optional<std::chrono::steady_clock::time_point> idleSince;
+    bool idle = false;
+    std::chrono::steady_clock::time_point idleSince{};
     while (!stop.stop_requested()) {
         if (device_ == 0) {
-            idleSince.reset();
+            idle = false;
             opened_.wait(lock, stop, [this] { return device_ != 0; });
             continue;
         }
         opened_.wait_for(lock, stop, std::chrono::milliseconds(50), [] { return false; });
         if (device_ == 0 || sdl_.GetQueuedAudioSize(device_) > 0) {
-            idleSince.reset();
+            idle = false;
             continue;
         }
         const auto now = std::chrono::steady_clock::now();
-        if (!idleSince) {
+        if (!idle) {
+            idle = true;
             idleSince = now;
-        } else if (now - *idleSince >= std::chrono::milliseconds(kIdleCloseMs)) {
+        } else if (now - idleSince >= std::chrono::milliseconds(kIdleCloseMs)) {
             CloseDevice();
         }
     }
