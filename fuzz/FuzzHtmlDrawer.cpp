@@ -1,6 +1,12 @@
-// Arbitrary markup measured and drawn into a small image, then the pointer calls a tip makes.
+// Arbitrary markup measured and drawn into a small image, then the pointer calls a tip makes,
+// then the same markup shown as the bar's balloon: sizing, placement, the grab beneath it.
+#include <QApplication>
+#include <QCursor>
 #include <QGuiApplication>
 #include <QImage>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QWidget>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -8,6 +14,8 @@
 #include <string>
 
 #include "launcher/tooltip/HtmlDrawer.h"
+#include "launcher/tooltip/HtmlTooltip.h"
+#include "launcher/tooltip/TooltipStateMachine.h"
 #include "platform/Shell.h"
 
 namespace {
@@ -19,8 +27,55 @@ class NullShell final : public quivlane::Shell {
     bool Start(const std::string&, const std::string&) override { return false; }
 };
 
-// Tips are short; longer inputs only slow the search down.
-constexpr std::size_t kMaxInput = 4096;
+// The editor lets a comment hold 500 characters; the option byte comes on top.
+constexpr std::size_t kMaxInput = 501;
+
+struct Bar {
+    NullShell shell;
+    QWidget owner;
+    QWidget button{&owner};
+    quivlane::HtmlTooltip tip{shell};
+};
+
+Bar& TheBar() {
+    static std::unique_ptr<Bar> bar = [] {
+        auto made = std::make_unique<Bar>();
+        made->owner.setGeometry(0, 500, 800, 100);
+        made->button.setGeometry(10, 10, 100, 40);
+        made->owner.show();
+        made->tip.Create(&made->owner, true);
+        made->tip.SetBehaviour(quivlane::TooltipStateMachine::kReshowInTool);
+        made->tip.SetDelayTime(quivlane::TooltipStateMachine::kDelayAutoPop, 10000);
+        made->tip.SetDelayTime(quivlane::TooltipStateMachine::kDelayInitial, 0);
+        return made;
+    }();
+    return *bar;
+}
+
+void ShowAsTip(const std::string& text, std::uint8_t options) {
+    Bar& bar = TheBar();
+    bar.tip.SetTooltipShadow((options & 0x08) != 0 ? 4 : 0, (options & 0x10) != 0 ? 4 : 0, 50, true,
+                             7, 7);
+    bar.tip.AddTool(&bar.button, text);
+    // Near a corner of the screen too, where the tip has the least room.
+    const QPoint local((options & 0x20) != 0 ? 2 : 50, (options & 0x40) != 0 ? 2 : 20);
+    const QPoint global = bar.button.mapToGlobal(local);
+    QCursor::setPos(global);
+    QMouseEvent move(QEvent::MouseMove, QPointF(local), QPointF(global), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    bar.tip.RelayEvent(&bar.button, &move);
+    if (bar.tip.isVisible()) {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        if (screen != nullptr && !screen->geometry().contains(bar.tip.geometry())) {
+            std::abort();
+        }
+        const QImage frame = bar.tip.RenderTip(bar.tip.Opacity());
+        if (frame.size() != bar.tip.size()) {
+            std::abort();
+        }
+    }
+    bar.tip.HideTooltip();
+}
 
 }  // namespace
 
@@ -29,7 +84,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     static int argc = 1;
     static char name[] = "fuzz_html_drawer";
     static char* argv[] = {name, nullptr};
-    static std::unique_ptr<QGuiApplication> app = std::make_unique<QGuiApplication>(argc, argv);
+    static std::unique_ptr<QApplication> app = std::make_unique<QApplication>(argc, argv);
     return 0;
 }
 
@@ -67,6 +122,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     drawer.AdvanceAnimations();
     drawer.DrawPreparedHtml(image, QRect(0, 0, 160, 120));
+
+    if (!text.empty()) {
+        ShowAsTip(text, options);
+    }
     // Qt trims its font caches from timers; without an event loop they would only grow.
     static unsigned runs = 0;
     if (++runs % 256 == 0) {

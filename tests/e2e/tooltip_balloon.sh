@@ -100,4 +100,29 @@ shot "$work/none.png"
 hover "$cx" "$((cy + 2))"
 wait_colour "${screen_w}x${screen_h}+0+0" "$tip" 10 || fail "no balloon for the automatic hiding"
 wait_gone 20 || fail "the balloon never hid by itself"
+
+# A comment of 495 characters that measures over a million pixels high: the balloon stays on
+# the screen and the bar lives on, its memory near what it was.
+kill "$bar_pid"
+wait_exit 10 || fail "the bar did not end"
+breaks=$(printf '&lt;br=1000&gt;%.0s' $(seq 1 55))
+install_bar "<PARAMETRES><SON>NON</SON><HORLOGE>NON</HORLOGE><TOOLTIPS>OUI</TOOLTIPS>\
+</PARAMETRES><BOUTON1><TEXTE>UN</TEXTE><COMMENTAIRE>$breaks</COMMENTAIRE></BOUTON1>"
+xdotool mousemove 10 10
+start_bar
+idle_kb=$(awk '/^VmRSS/ {print $2}' "/proc/$bar_pid/status")
+hover "$cx" "$cy"
+wait_colour "${screen_w}x${screen_h}+0+0" "$tip" 10 || fail "no balloon for the tall comment"
+sleep 0.3
+kill -0 "$bar_pid" 2>/dev/null || fail "the bar died showing the tall comment: $(cat "$work/bar.log")"
+shot "$work/tall.png"
+read -r l t r b <<<"$(bbox_of "$work/tall.png" "$tip")"
+echo "tall balloon at $l,$t .. $r,$b"
+[ "$t" -ge 0 ] && [ "$b" -lt "$screen_h" ] && [ $((b - t)) -gt 100 ] ||
+    fail "tall balloon $t..$b not cut at the screen"
+peak_kb=$(awk '/^VmHWM/ {print $2}' "/proc/$bar_pid/status")
+echo "bar memory: idle ${idle_kb} kB resident, peak ${peak_kb} kB with the tall balloon"
+[ "$peak_kb" -lt $((idle_kb + 200000)) ] || fail "the tall balloon took ${peak_kb} kB"
+xdotool key a
+wait_gone 5 || fail "the tall balloon stayed after a key"
 echo "tooltip balloon: ok"

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <QDir>
 #include <QImage>
+#include <QTemporaryDir>
 #include <cstdlib>
 #include <memory>
 
@@ -222,6 +224,62 @@ TEST_F(HtmlDrawerTest, RulesTakeTheirWidthAndAtLeastEightPixelsMoreThanTheirThic
     EXPECT_EQ(CountPixels(wide, Reddish), 150);
 }
 
+// Bounding box of the pixels that match, null when none do.
+QRect BoxOf(const QImage& image, bool (*match)(QRgb)) {
+    QRect box;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (match(image.pixel(x, y))) {
+                box |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return box;
+}
+
+TEST_F(HtmlDrawerTest, TextAfterARelativeRuleStaysInsideItsBlockAndItsCell) {
+    const std::string text = "Avant<hr><font color=red>APRES</font>";
+    const QSize size = Prepare(text);
+    EXPECT_EQ(size.width() - 1, WidthOf("Avant") + WidthOf("<font color=red>APRES</font>"));
+    const QImage image = Render(text);
+    const QRect red = BoxOf(image, Reddish);
+    ASSERT_FALSE(red.isNull());
+    EXPECT_LT(red.right(), size.width() - 1);
+    EXPECT_GE(red.left(), WidthOf("Avant"));
+
+    // In a cell the rule grows only into the room its own cell leaves.
+    const std::string cells =
+        "<table><tr><td>Avant<hr color=blue><font color=red>APRES</font></td>"
+        "<td>une cellule bien plus longue</td></tr><tr><td>une ligne longue, longue</td>"
+        "<td>x</td></tr></table>";
+    const QImage table = Render(cells);
+    const auto& grid = drawer.TableGrids().at(0);
+    const QRect inRed = BoxOf(table, Reddish);
+    const QRect inBlue = BoxOf(table, Bluish);
+    ASSERT_FALSE(inRed.isNull());
+    ASSERT_FALSE(inBlue.isNull());
+    EXPECT_LE(inRed.right(), grid.columnWidths[0]);
+    EXPECT_LT(inBlue.right(), inRed.left());
+    EXPECT_GT(inBlue.width(), 5);
+}
+
+TEST_F(HtmlDrawerTest, AFontSizeIsItsCellHeightInPixels) {
+    for (const char* face : {"DejaVu Sans", "Liberation Sans", "Liberation Serif", "Verdana"}) {
+        for (int pixels : {8, 13, 16, 20, 27, 36}) {
+            SCOPED_TRACE(std::string(face) + " " + std::to_string(pixels));
+            Prepare("<font face='" + std::string(face) + "' size=" + std::to_string(pixels) +
+                    "px>Hgj</font>");
+            ASSERT_EQ(drawer.LineRecords().size(), 1u);
+            // Whole pixel sizes step the cell by one or two pixels: never taller, at most
+            // one short.
+            EXPECT_LE(drawer.LineRecords()[0].height, pixels);
+            EXPECT_GE(drawer.LineRecords()[0].height, pixels - 1);
+        }
+    }
+    // The bar's tips: 15 points are 20 pixels at 96 dots per inch.
+    EXPECT_EQ(Prepare("<h1>Bonjour</h1>").height(), 20 + 1);
+}
+
 TEST_F(HtmlDrawerTest, OverlineRunsAlongTheTopOfTheRun) {
     const QImage thin = Render("<font style=o color=blue>abc</font>");
     const int w = WidthOf("abc");
@@ -426,6 +484,31 @@ TEST_F(HtmlImageTest, ImagesInLinksAreLinkAreasAndStringsAreRuns) {
     EXPECT_EQ(drawer.LinkAreas()[0].rect, QRect(5, 5, 20, 10));
     EXPECT_EQ(Prepare("<string idres=5>"), Prepare("Hello"));
     EXPECT_EQ(Prepare("<string idres=6>"), QSize(1, 1));
+}
+
+TEST_F(HtmlDrawerTest, PicturesComeOnlyFromRegularFilesAndWithinOneBudgetPerTip) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string png = dir.filePath(QStringLiteral("pic.png")).toStdString();
+    QImage picture(5, 5, QImage::Format_ARGB32);
+    picture.fill(0xFF00FF00u);
+    ASSERT_TRUE(picture.save(QString::fromStdString(png)));
+    EXPECT_EQ(Prepare("<bmp file=" + png + ">"), QSize(6, 6));
+
+    // Nobody writes to this FIFO: opening it the ordinary way would wait for good.
+    const std::string fifo = dir.filePath(QStringLiteral("pipe")).toStdString();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(Prepare("<bmp file=" + fifo + ">"), QSize(1, 1));
+    EXPECT_EQ(Prepare("<bmp file=" + dir.path().toStdString() + ">"), QSize(1, 1));
+
+    // Three 2048-pixel squares take 48 MB; a fourth would pass the budget and is left out,
+    // as are the far larger ones after it.
+    std::string many;
+    for (int i = 0; i < 7; ++i) {
+        many +=
+            "<bmp file=" + png + (i < 4 ? " width=2048 height=2048>" : " width=4096 height=4096>");
+    }
+    EXPECT_EQ(Prepare(many), QSize(3 * 2048 + 1, 2048 + 1));
 }
 
 TEST_F(HtmlDrawerTest, LauncherTipRendersToAPicture) {

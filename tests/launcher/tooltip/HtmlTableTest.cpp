@@ -200,6 +200,61 @@ TEST_F(HtmlTableTest, NestedTableIsMeasuredAndDrawnInsideItsCell) {
     EXPECT_EQ(blue.width(), innerWidth);
 }
 
+TEST_F(HtmlTableTest, CellsWrapWithinTheirShareOfANarrowMaximumWidth) {
+    drawer.SetMaxWidth(120);
+    const std::string text =
+        "<table border=1 bordercolor=red><tr><td>un deux trois quatre</td>"
+        "<td><font color=blue>cinq six sept huit</font></td></tr></table>";
+    const QSize size = Prepare(text);
+    const auto& grid = drawer.TableGrids().at(0);
+    ASSERT_EQ(grid.columns, 2);
+    // Border, separator and both columns, all within the maximum width.
+    EXPECT_LE(2 + 1 + grid.columnWidths[0] + grid.columnWidths[1], 120);
+    EXPECT_GT(grid.rowHeights[0], 2 * drawer.LineRecords().at(0).height);
+    const QImage image = Render(text, 120);
+    QRect blue;
+    QRect red;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            if (qBlue(p) > qRed(p) + 60 && qBlue(p) > qGreen(p) + 60) {
+                blue |= QRect(x, y, 1, 1);
+            }
+            if (qRed(p) > qBlue(p) + 60 && qRed(p) > qGreen(p) + 60) {
+                red |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    ASSERT_FALSE(blue.isNull());
+    ASSERT_FALSE(red.isNull());
+    // The last column's text ends inside the table's right border, itself inside the width.
+    EXPECT_LT(blue.right(), red.right());
+    EXPECT_LT(red.right(), 120);
+    EXPECT_LE(size.width(), 121);
+}
+
+TEST_F(HtmlTableTest, DeepNestingAndHugeGridsAreCutOffInBothPasses) {
+    std::string deep;
+    for (int i = 0; i < 5000; ++i) {
+        deep += "<table><tr><td>";
+    }
+    deep += "fond";
+    const QSize size = Prepare(deep);
+    EXPECT_LE(drawer.TableGrids().size(), 16u);
+    EXPECT_GT(size.width(), 1);
+    Render(deep);
+
+    // Thousands of rows of the widest spans: the grid is refused, not allocated.
+    std::string wide = "<table>";
+    for (int i = 0; i < 20000; ++i) {
+        wide += "<tr><td colspan=100><td colspan=100><td colspan=100>";
+    }
+    wide += "</table>after";
+    const QSize cut = Prepare(wide);
+    EXPECT_EQ(drawer.TableGrids().at(0).slots.size(), 0u);
+    EXPECT_EQ(cut, Prepare("after"));
+}
+
 TEST_F(HtmlTableTest, CellContentFollowsVerticalAlignment) {
     auto inkTop = [&](const std::string& valign) {
         return InkBox(Render("<table cellpadding=0><tr><td height=60 valign=" + valign +

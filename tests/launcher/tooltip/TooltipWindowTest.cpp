@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPalette>
 #include <QPushButton>
+#include <QScreen>
 #include <QWidget>
 #include <memory>
 
@@ -268,6 +269,38 @@ TEST_F(TooltipWindowTest, NearTheTopTheTipGoesBelowTheCursor) {
     EXPECT_EQ(tip.Placement().direction, 0);
     EXPECT_EQ(tip.y(), cursor.y());
     EXPECT_EQ(tip.Placement().body.top, 16);
+}
+
+TEST_F(TooltipWindowTest, NoCommentMakesATipLargerThanItsScreen) {
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    // The bar never wraps: a long line is cut at the screen's edge, its margins kept.
+    std::string line;
+    while (line.size() < 130) {
+        line += "une phrase longue ";
+    }
+    Register(&first, "<h1>" + line + "</h1>");
+    MoveOver(&first);
+    ASSERT_TRUE(tip.isVisible());
+    EXPECT_TRUE(screen.contains(tip.geometry())) << tip.geometry().width();
+    EXPECT_GT(tip.width(), screen.width() - 40);
+    const auto& l = tip.Placement();
+    const QImage image = tip.RenderTip(tip.Opacity());
+    const int midY = l.body.top + l.body.Height() / 2;
+    for (int x = l.body.right - tip.Size(HtmlTooltip::kMarginX); x < l.body.right - 2; ++x) {
+        EXPECT_EQ(image.pixel(x, midY), kTipColour) << x;
+    }
+
+    // 495 characters that measure more than a million pixels high.
+    std::string breaks;
+    for (int i = 0; i < 55; ++i) {
+        breaks += "<br=1000>";
+    }
+    ASSERT_EQ(breaks.size(), 495u);
+    Register(&second, breaks);
+    MoveOver(&second);
+    ASSERT_TRUE(tip.isVisible());
+    EXPECT_TRUE(screen.contains(tip.geometry())) << tip.geometry().height();
+    EXPECT_EQ(tip.RenderTip(tip.Opacity()).size(), tip.size());
 }
 
 TEST_F(TooltipWindowTest, TheRectangularShapeHasNoAnchorAndItsOwnMargins) {
