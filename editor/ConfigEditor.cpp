@@ -1,7 +1,10 @@
 #include "editor/ConfigEditor.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <system_error>
+#include <utility>
+#include <vector>
 
 #include "config/ConfigSkeleton.h"
 #include "config/LabelColour.h"
@@ -37,6 +40,29 @@ std::size_t SequenceLength(const std::string& text, std::size_t at) {
     return length;
 }
 
+// Decodes the valid UTF-8 sequence at text[at] and moves past it.
+char32_t NextCodePoint(const std::string& text, std::size_t& at) {
+    const std::size_t length = SequenceLength(text, at);
+    auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[at + k]); };
+    char32_t c = byte(0);
+    if (length == 2) {
+        c = ((c & 0x1F) << 6) | (byte(1) & 0x3F);
+    } else if (length == 3) {
+        c = ((c & 0x0F) << 12) | ((byte(1) & 0x3F) << 6) | (byte(2) & 0x3F);
+    } else if (length == 4) {
+        c = ((c & 0x07) << 18) | ((byte(1) & 0x3F) << 12) | ((byte(2) & 0x3F) << 6) |
+            (byte(3) & 0x3F);
+    }
+    at += length;
+    return c;
+}
+
+std::string CodePointName(char32_t c) {
+    char name[16];
+    std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(c));
+    return name;
+}
+
 }  // namespace
 
 ConfigEditor::ConfigEditor(EditorView& view, SettingsStore& store, EditorPorts ports)
@@ -48,6 +74,45 @@ std::string ConfigEditor::FirstCharacters(const std::string& text, std::size_t l
         at += SequenceLength(text, at);
     }
     return text.substr(0, at);
+}
+
+std::string ConfigEditor::Unstorable(const std::string& text) {
+    if (!TextEncoding::IsValidUtf8(text)) {
+        return "des octets qui ne forment pas du texte UTF-8";
+    }
+    for (std::size_t at = 0; at < text.size();) {
+        const char32_t c = NextCodePoint(text, at);
+        if ((c < 0x20 && c != '\t' && c != '\n' && c != '\r')) {
+            return "un caractère de contrôle (" + CodePointName(c) + ")";
+        }
+        if (c == 0xFFFE || c == 0xFFFF) {
+            return "un caractère invalide (" + CodePointName(c) + ")";
+        }
+    }
+    return {};
+}
+
+std::string ConfigEditor::SaveFailureText(const std::string& what, const std::string& element,
+                                          int code) const {
+    std::string why = failureReason_ ? failureReason_() : std::string();
+    if (why.empty()) {
+        switch (code) {
+            case -1:
+                why = "le fichier " + configPath_ + " n'a pas pu être lu (XML mal formé).";
+                break;
+            case -2:
+                why = "l'élément n'a pas pu être créé dans " + configPath_ + ".";
+                break;
+            case -3:
+                why = "le texte n'a pas pu être mis dans " + configPath_ + ".";
+                break;
+            default:
+                why = "le fichier " + configPath_ + " n'a pas pu être écrit (erreur " +
+                      std::to_string(code) + ").";
+                break;
+        }
+    }
+    return what + " (" + element + ") : " + why;
 }
 
 std::string ConfigEditor::ColourName(ColourChoice choice) {
@@ -133,6 +198,11 @@ bool ConfigEditor::SelectButton(const std::string& entry) {
         colourChoice_ = colour;
         view_.ShowColourChoice(colourChoice_);
     }
+    // Read back from the view: what a field holds is what an untouched field will give.
+    shownLabel_ = view_.Label();
+    shownLink_ = view_.Link();
+    shownComment_ = view_.Comment();
+    shownColour_ = colour == ColourChoice::None ? std::string() : ColourName(colourChoice_);
     return true;
 }
 
@@ -196,7 +266,8 @@ void ConfigEditor::ChooseFolder() {
     if (!GuardSelected()) {
         return;
     }
-    const auto folder = ports_.choosers.ChooseFolder(std::string(kFolderTitle), std::string());
+    const auto folder =
+        ports_.choosers.ChooseFolder(std::string(kFolderTitle), std::string(), UserFolder::Desktop);
     if (folder && !folder->empty()) {
         view_.SetLink(FirstCharacters(*folder, kFieldTextLimit));
         buttonSaved_ = false;
@@ -243,38 +314,64 @@ bool ConfigEditor::SaveButton() {
     const std::string colour = ColourName(colourChoice_);
 
     const std::string caption(kCaption);
-    bool withinLimits = true;
-    if (Characters(label) > kLabelLimit) {
-        ports_.messageBoxes.Show(std::string(kLabelTooLong), caption, MessageIcon::None);
-        withinLimits = false;
-    }
-    if (Characters(link) > kLinkLimit) {
-        ports_.messageBoxes.Show(std::string(kLinkTooLong), caption, MessageIcon::None);
-        withinLimits = false;
-    }
-    if (Characters(comment) > kCommentLimit) {
-        ports_.messageBoxes.Show(std::string(kCommentTooLong), caption, MessageIcon::None);
-        withinLimits = false;
-    }
+    bool accepted = true;
+    const auto check = [&](const std::string& text, std::size_t limit, std::string_view tooLong,
+                           std::string_view field) {
+        if (Characters(text) > limit) {
+            ports_.messageBoxes.Show(std::string(tooLong), caption, MessageIcon::None);
+            accepted = false;
+        }
+        // Otherwise the store would refuse this one element after the others were written.
+        if (const std::string why = Unstorable(text); !why.empty()) {
+            ports_.messageBoxes.Show(
+                std::string(field) + " contient " + why + ", qui ne peut pas être enregistré",
+                caption, MessageIcon::None);
+            accepted = false;
+        }
+    };
+    check(label, kLabelLimit, kLabelTooLong, kLabelField);
+    check(link, kLinkLimit, kLinkTooLong, kLinkField);
+    check(comment, kCommentLimit, kCommentTooLong, kCommentField);
 
     store_.SetPath(configPath_);
-    if (!withinLimits) {
+    if (!accepted) {
         // Refused input still counts as modified, so that leaving the button asks again.
         ports_.sound.Beep(kAcknowledgeHz, kToneMs);
         return false;
     }
 
-    bool written = true;
-    const auto set = [&](const char* key, const std::string& value) {
-        written = store_.SetValue(currentSection_, key, value) == 0 && written;
+    // An alarm link's label is written over with the alarm's, after the link.
+    const bool alarm = link.compare(0, kAlarmKeyword.size(), kAlarmKeyword) == 0;
+    struct Field {
+        const char* key;
+        const std::string& shown;
+        std::string value;
     };
-    set(config::kTexte, label);
-    set(config::kLien, link);
-    if (link.compare(0, kAlarmKeyword.size(), kAlarmKeyword) == 0) {
-        set(config::kTexte, std::string(kAlarmLabel));
+    std::vector<Field> values{{config::kTexte, shownLabel_, label},
+                              {config::kLien, shownLink_, link}};
+    if (alarm) {
+        // Compared with the label just written, not with what was shown before it.
+        values.push_back({config::kTexte, label, std::string(kAlarmLabel)});
     }
-    set(config::kCommentaire, comment);
-    set(config::kCouleurTexte, colour);
+    values.push_back({config::kCommentaire, shownComment_, comment});
+    values.push_back({config::kCouleurTexte, shownColour_, colour});
+
+    bool written = true;
+    for (const auto& [key, shown, value] : values) {
+        const int code = store_.MergeValue(currentSection_, key, shown, value);
+        if (code != 0 && code != SettingsStore::kKept) {
+            Warn(SaveFailureText("Le bouton n'a pas pu être enregistré",
+                                 currentSection_ + "/" + key, code));
+            written = false;
+            break;
+        }
+    }
+    if (written) {
+        shownLabel_ = alarm ? std::string(kAlarmLabel) : label;
+        shownLink_ = link;
+        shownComment_ = comment;
+        shownColour_ = colour;
+    }
 
     buttonSaved_ = written;
     Acknowledge(written);
@@ -286,9 +383,14 @@ bool ConfigEditor::SaveGlobalSettings() {
     const std::string launcherPath = EditorPaths::LauncherPath(modulePath_);
     store_.SetPath(configPath_);
 
-    bool written = true;
+    // After a failed write the others would fail the same way, each with its own box.
+    int failure = 0;
+    std::string failedElement;
     const auto set = [&](const char* key, bool on) {
-        written = store_.SetValue(config::kSettingsSection, key, SwitchValue(on)) == 0 && written;
+        if (failure == 0) {
+            failure = store_.SetValue(config::kSettingsSection, key, SwitchValue(on));
+            failedElement = std::string(config::kSettingsSection) + "/" + key;
+        }
     };
     set(config::kSon, switches_.son);
     set(config::kAutostart, switches_.autostart);
@@ -298,13 +400,21 @@ bool ConfigEditor::SaveGlobalSettings() {
     RegistryValue autostart(ports_.registry, std::string(kAutostartPath), runValue, true);
     autostart.Set(runValue);
     autostart.Write();
-    written = autostart.Done() && written;
 
     set(config::kBoutonQuitter, switches_.boutonQuitter);
     set(config::kTooltips, switches_.tooltips);
     set(config::kAutohide, switches_.autohide);
     set(config::kHorloge, switches_.horloge);
 
+    if (failure != 0) {
+        Warn(SaveFailureText("Les paramètres généraux n'ont pas pu être enregistrés", failedElement,
+                             failure));
+    }
+    if (!autostart.Done()) {
+        Warn("Le démarrage automatique n'a pas pu être enregistré dans " +
+             ports_.registry.Location(autostart.Subkey(), autostart.ValueName()) + ".");
+    }
+    const bool written = failure == 0 && autostart.Done();
     globalsSaved_ = written;
     Acknowledge(written);
     return written;
@@ -315,13 +425,20 @@ void ConfigEditor::Acknowledge(bool ok) {
     ports_.sound.Beep(ok ? kAcknowledgeHz : kRefusalHz, kToneMs);
 }
 
-void ConfigEditor::Quit() {
+void ConfigEditor::Warn(const std::string& text) {
+    ports_.messageBoxes.Show(text, std::string(kCaption), MessageIcon::Warning);
+}
+
+bool ConfigEditor::Quit() {
     if (!globalsSaved_ &&
         ports_.messageBoxes.AskYesNo(std::string(kSaveSwitchesQuestion), std::string(kCaption),
-                                     MessageIcon::Question)) {
-        SaveGlobalSettings();
+                                     MessageIcon::Question) &&
+        !SaveGlobalSettings()) {
+        // The user wanted them kept: leaving now would lose them without a word.
+        return false;
     }
     globalsSaved_ = true;
+    return true;
 }
 
 }  // namespace quivlane

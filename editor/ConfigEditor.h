@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "config/ConfigFile.h"
 #include "config/SettingsStore.h"
@@ -37,6 +39,10 @@ class ConfigEditor {
         "Voulez vous enregistrer les paramètres du bouton que vous venez de modifier ?";
     static constexpr std::string_view kSaveSwitchesQuestion =
         "Souhaitez vous enregistrer les paramètres globaux que vous avez modifiés ?";
+    // Field names for the boxes about texts the file cannot carry.
+    static constexpr std::string_view kLabelField = "Le texte du bouton";
+    static constexpr std::string_view kLinkField = "Le lien du bouton";
+    static constexpr std::string_view kCommentField = "Le commentaire du bouton";
     static constexpr std::string_view kFolderTitle = "Sélectionnez un dossier";
     static constexpr std::string_view kFileFilter = "Tous fichiers (*.*)|*.*||";
     static constexpr std::string_view kAutostartPath =
@@ -72,11 +78,13 @@ class ConfigEditor {
     void PasteLink();
     void ClearButton();
 
-    // True when every element was written.
+    // True when every element was written. Nothing is written unless all four values can be;
+    // a write that fails stops the save and is reported in a box.
     bool SaveButton();
     bool SaveGlobalSettings();
-    // Asks about modified switches; the caller then closes the window.
-    void Quit();
+    // Asks about modified switches; true when the caller may close the window, false when
+    // the user asked for a save that failed.
+    bool Quit();
 
     const std::string& ModulePath() const { return modulePath_; }
     const std::string& ConfigPath() const { return configPath_; }
@@ -95,11 +103,23 @@ class ConfigEditor {
     static ColourChoice ColourFromName(const std::string& name);
     // The first limit characters of a UTF-8 text.
     static std::string FirstCharacters(const std::string& text, std::size_t limit);
+    // Why the file cannot carry a text ("" when it can): XML has no room for control
+    // characters other than tab and line ends, nor for the two non-characters.
+    static std::string Unstorable(const std::string& text);
+    // Where the store tells why its last write failed ("" when it cannot say).
+    void SetFailureReason(std::function<std::string()> reason) {
+        failureReason_ = std::move(reason);
+    }
+    // The box shown when a store write fails: what, which element and why (the store's own
+    // words, else the meaning of its code).
+    std::string SaveFailureText(const std::string& what, const std::string& element,
+                                int code) const;
 
   private:
     // False (after a refusal beep) before any button was chosen.
     bool GuardSelected();
     void Acknowledge(bool ok);
+    void Warn(const std::string& text);
 
     EditorView& view_;
     SettingsStore& store_;
@@ -109,6 +129,13 @@ class ConfigEditor {
     std::string configPath_;
     std::string magnifierPath_;
     std::string currentSection_;
+    std::function<std::string()> failureReason_;
+    // The button's fields as shown when it was chosen: a field saved unchanged keeps what the
+    // bar may have written since (an alarm time, an MP3 folder).
+    std::string shownLabel_;
+    std::string shownLink_;
+    std::string shownComment_;
+    std::string shownColour_;
     EditorSwitches switches_;
     ColourChoice colourChoice_ = ColourChoice::None;
     bool buttonSelected_ = false;

@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "controls/GradientButton.h"
+#include "editor/CharacterLimit.h"
 #include "editor/SystemFunctions.h"
 #include "editor/TransparentCheckBox.h"
 #include "editor/TransparentRadioButton.h"
@@ -139,11 +140,15 @@ void ConfigEditorDialog::BuildControls() {
     });
 
     label_ = MakeChild<QLineEdit>(this, Du(159, 135, 80, 12));
-    label_->setMaxLength(static_cast<int>(ConfigEditor::kFieldLabelLimit));
     link_ = MakeChild<QLineEdit>(this, Du(159, 154, 360, 12));
-    link_->setMaxLength(static_cast<int>(ConfigEditor::kFieldTextLimit));
     comment_ = MakeChild<QLineEdit>(this, Du(161, 216, 358, 12));
-    comment_->setMaxLength(static_cast<int>(ConfigEditor::kFieldTextLimit));
+    for (const auto& [field, limit] : {std::pair{label_, ConfigEditor::kFieldLabelLimit},
+                                       std::pair{link_, ConfigEditor::kFieldTextLimit},
+                                       std::pair{comment_, ConfigEditor::kFieldTextLimit}}) {
+        // The field owns its limit.
+        field->setValidator(
+            std::make_unique<CharacterLimit>(static_cast<int>(limit), field).release());
+    }
     controls_[kLabel] = label_;
     controls_[kLink] = link_;
     controls_[kComment] = comment_;
@@ -203,8 +208,9 @@ void ConfigEditorDialog::BuildControls() {
     auto* quit = AddButton(kQuit, 455, 300, 65, 14, QStringLiteral("&Quitter"));
     quit->setDefault(true);
     connect(quit, &QPushButton::clicked, this, [this] {
-        editor_.Quit();
-        accept();
+        if (editor_.Quit()) {
+            accept();
+        }
     });
 
     pushButtons_ = {folder, file, paste, clear, apply, save, saveSwitches, quit};

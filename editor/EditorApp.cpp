@@ -26,6 +26,8 @@ int EditorApp::Run(const std::string& modulePath) {
 
     ConfigEditorDialog dialog(EditorPorts{sound, messageBoxes, choosers, clipboard, registry},
                               store, modulePath);
+    dialog.Editor().SetFailureReason([&store] { return store.LastErrorText(); });
+    messageBoxes.SetOwner(&dialog);
     choosers.SetOwner(&dialog);
     dialog.Start();
     dialog.exec();

@@ -24,16 +24,18 @@ QMessageBox::Icon ToQt(MessageIcon icon) {
 
 }  // namespace
 
+QtMessageBoxes::QtMessageBoxes(QWidget* owner) : owner_(owner) {}
+
 void QtMessageBoxes::Show(const std::string& text, const std::string& caption, MessageIcon icon) {
     QMessageBox box(ToQt(icon), QString::fromStdString(caption), QString::fromStdString(text),
-                    QMessageBox::Ok);
+                    QMessageBox::Ok, owner_);
     box.exec();
 }
 
 bool QtMessageBoxes::AskYesNo(const std::string& text, const std::string& caption,
                               MessageIcon icon) {
     QMessageBox box(ToQt(icon), QString::fromStdString(caption), QString::fromStdString(text),
-                    QMessageBox::Yes | QMessageBox::No);
+                    QMessageBox::Yes | QMessageBox::No, owner_);
     return box.exec() == QMessageBox::Yes;
 }
 

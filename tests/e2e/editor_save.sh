@@ -12,26 +12,31 @@ config="$work/app/Quivlane.xml"
 
 unset QT_QPA_PLATFORM
 export SDL_AUDIODRIVER=dummy
-(cd "$work/app" && exec ./Quivset) >"$work/editor.log" 2>&1 &
-bar_pid=$!  # so that the shared clean-up ends it too
-editor=
-for i in $(seq 1 100); do
-    editor=$(xdotool search --onlyvisible --name "^Quivset - " 2>/dev/null | head -n1 || true)
-    [ -n "$editor" ] && break
-    kill -0 "$bar_pid" 2>/dev/null || fail "the editor ended at start: $(cat "$work/editor.log")"
-    sleep 0.1
-done
-[ -n "$editor" ] || fail "the editor never showed"
-sleep 0.5
+start_editor() {
+    (cd "$work/app" && exec ./Quivset) >"$work/editor.log" 2>&1 &
+    bar_pid=$! # so that the shared clean-up ends it too
+    editor=
+    local i
+    for i in $(seq 1 100); do
+        editor=$(xdotool search --onlyvisible --name "^Quivset - " 2>/dev/null | head -n1 || true)
+        [ -n "$editor" ] && break
+        kill -0 "$bar_pid" 2>/dev/null || fail "the editor ended at start: $(cat "$work/editor.log")"
+        sleep 0.1
+    done
+    [ -n "$editor" ] || fail "the editor never showed"
+    sleep 0.5
+    # Each start may place the window elsewhere.
+    info=$(xwininfo -id "$editor")
+    ex=$(echo "$info" | awk '/Absolute upper-left X/ { print $4 }')
+    ey=$(echo "$info" | awk '/Absolute upper-left Y/ { print $4 }')
+}
+start_editor
 
 skeleton="<?xml version='1.0'?><XMLConfigSettings><PARAMETRES><SON></SON><AUTOSTART></AUTOSTART>"
 [ "$(head -c ${#skeleton} "$config")" = "$skeleton" ] || fail "no skeleton: $(cat "$config")"
 grep -q "<BOUTON19><TEXTE></TEXTE><LIEN></LIEN><COMMENTAIRE></COMMENTAIRE></BOUTON19>" "$config" ||
     fail "skeleton without button 19"
 
-info=$(xwininfo -id "$editor")
-ex=$(echo "$info" | awk '/Absolute upper-left X/ { print $4 }')
-ey=$(echo "$info" | awk '/Absolute upper-left Y/ { print $4 }')
 echo "$info" | grep -q "Width: 803" || fail "editor not 803 wide: $info"
 echo "$info" | grep -q "Height: 517" || fail "editor not 517 high: $info"
 
@@ -81,6 +86,34 @@ grep -qxF "Exec=$work/app/Quivlane" "$entry" 2>/dev/null ||
 # "Quitter" (683,488, 98 x 23): nothing left unsaved, so it ends without a question.
 click 731 499
 wait_exit 10 || fail "the editor did not end after Quitter"
+
+# Text beyond the basic plane, accents and XML's own signs: choosing the button and saving
+# it, twice, never changes a byte. The colour is set to VERT behind the editor's back and
+# chosen as ROUGE again each time, so that each save can be seen to have landed.
+label='Été &lt;&amp;&gt;😀'
+link='https://example.org/😀?q=é&amp;x=&lt;y&gt;'
+comment='&lt;b&gt;Café&lt;/b&gt; 🎵🎵 ici'
+perl -0pi -e 's{<BOUTON1>.*?</BOUTON1>}{<BOUTON1><TEXTE>'"$label"'</TEXTE><LIEN>'"$link"'</LIEN><COMMENTAIRE>'"$comment"'</COMMENTAIRE><COULEURTEXTE>ROUGE</COULEURTEXTE></BOUTON1>}s' "$config"
+grep -qF "<TEXTE>$label</TEXTE>" "$config" || fail "fixture not written: $(cat "$config")"
+save_button_one() {
+    perl -0pi -e 's{(<BOUTON1>.*?<COULEURTEXTE>)ROUGE}{${1}VERT}s' "$config"
+    grep -qF "<COULEURTEXTE>VERT</COULEURTEXTE>" "$config" || fail "no VERT: $(cat "$config")"
+    start_editor
+    click 50 224
+    click 613 391
+    click 699 432
+    wait_line_in "<COULEURTEXTE>ROUGE</COULEURTEXTE>" 10 ||
+        { shot "$work/unsaved.png"; fail "button 1 not saved: $(cat "$config")"; }
+    click 731 499
+    wait_exit 10 || fail "the editor did not end after Quitter"
+}
+save_button_one
+for part in "<TEXTE>$label</TEXTE>" "<LIEN>$link</LIEN>" "<COMMENTAIRE>$comment</COMMENTAIRE>"; do
+    grep -qF "$part" "$config" || fail "$part changed by a save: $(cat "$config")"
+done
+cp "$config" "$work/first-save.xml"
+save_button_one
+cmp "$work/first-save.xml" "$config" || fail "a second save changed the file: $(cat "$config")"
 
 # The bar beside it reads the same file.
 start_bar

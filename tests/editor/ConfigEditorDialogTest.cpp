@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <filesystem>
 
 #include "config/ConfigSkeleton.h"
 #include "config/XmlSettingsStore.h"
@@ -27,7 +28,9 @@ class ConfigEditorDialogTest : public ::testing::Test {
     ConfigEditorDialogTest()
         : store(boxes),
           dialog(EditorPorts{sound, boxes, choosers, clipboard, registry}, store,
-                 dir.File("Quivset")) {}
+                 dir.File("Quivset")) {
+        dialog.Editor().SetFailureReason([this] { return store.LastErrorText(); });
+    }
 
     void WriteConfig(const std::string& body) const {
         dir.Write("Quivlane.xml",
@@ -185,6 +188,71 @@ TEST_F(ConfigEditorDialogTest, LinkButtonsAndSaveGoThroughTheEditor) {
     EXPECT_EQ(store.GetValue("BOUTON1", "TEXTE", ""), "Été");
     EXPECT_EQ(store.GetValue("BOUTON1", "LIEN", ""), "https://example.org/");
     EXPECT_EQ(store.GetValue("BOUTON1", "COULEURTEXTE", ""), "NOIR");
+}
+
+TEST_F(ConfigEditorDialogTest, TextBeyondTheBmpIsKeptWholeByTheFieldsAndTheSave) {
+    const auto times = [](int n, const std::string& piece) {
+        std::string text;
+        for (int i = 0; i < n; ++i) {
+            text += piece;
+        }
+        return text;
+    };
+    const std::string face = "😀";  // one character, two UTF-16 units
+    const std::string label = times(8, face);
+    const std::string comment = times(500, "🎵");
+    const std::string link = "https://example.org/" + face + "?q=é&x=<y>";
+    WriteConfig("<BOUTON1><TEXTE>" + label + "</TEXTE><LIEN>https://example.org/" + face +
+                "?q=é&amp;x=&lt;y&gt;</LIEN><COMMENTAIRE>" + comment +
+                "</COMMENTAIRE><COULEURTEXTE>VERT</COULEURTEXTE></BOUTON1>");
+    Show();
+    Choose(0);
+    EXPECT_EQ(Field(D::kLabel)->text().toStdString(), label);
+    EXPECT_EQ(Field(D::kLink)->text().toStdString(), link);
+    EXPECT_EQ(Field(D::kComment)->text().toStdString(), comment);
+    Push(D::kSaveButton)->click();
+    EXPECT_TRUE(boxes.boxes.empty());
+    EXPECT_EQ(store.GetValue("BOUTON1", "TEXTE", ""), label);
+    EXPECT_EQ(store.GetValue("BOUTON1", "LIEN", ""), link);
+    EXPECT_EQ(store.GetValue("BOUTON1", "COMMENTAIRE", ""), comment);
+    const std::string saved = ReadFile(dir.File("Quivlane.xml"));
+    Choose(1);
+    Choose(0);
+    Push(D::kSaveButton)->click();
+    EXPECT_EQ(ReadFile(dir.File("Quivlane.xml")), saved);
+
+    // Typing or pasting stops at the limit in characters, cutting the inserted text whole.
+    QLineEdit* field = Field(D::kLabel);
+    field->setText(QString::fromStdString(times(14, face)));
+    field->setCursorPosition(2);  // after the first character
+    field->insert(QString::fromUtf8("ab😀"));
+    EXPECT_EQ(field->text().toStdString(), face + "a" + times(13, face));
+    field->setFocus();
+    field->end(false);
+    QTest::keyClick(field, Qt::Key_Z);
+    EXPECT_EQ(field->text().toStdString(), face + "a" + times(13, face));
+    field->setText(QString::fromStdString(times(20, face)));
+    EXPECT_EQ(field->text().toStdString(), times(15, face));
+}
+
+TEST_F(ConfigEditorDialogTest, AQuitWhoseSaveFailsKeepsTheEditorOpenAndSaysWhere) {
+    Show();
+    Box(D::kSound)->click();
+    const std::string config = dir.File("Quivlane.xml");
+    std::filesystem::permissions(config, std::filesystem::perms::owner_read);
+    boxes.answers.push_back(true);
+    Push(D::kQuit)->click();
+    EXPECT_TRUE(dialog.isVisible());
+    ASSERT_EQ(boxes.boxes.size(), 2u);
+    EXPECT_EQ(boxes.boxes[1].caption, "Attention");
+    EXPECT_NE(boxes.boxes[1].text.find(config), std::string::npos) << boxes.boxes[1].text;
+
+    std::filesystem::permissions(config, std::filesystem::perms::owner_all);
+    boxes.answers.push_back(true);
+    Push(D::kQuit)->click();
+    EXPECT_EQ(boxes.boxes.size(), 3u) << "the switches are still unsaved, so it asks again";
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(store.GetValue("PARAMETRES", "SON", ""), "OUI");
 }
 
 TEST_F(ConfigEditorDialogTest, EnterInAFieldQuitsAfterTheSwitchesQuestion) {

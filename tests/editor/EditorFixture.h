@@ -41,7 +41,9 @@ class EditorFixture : public ::testing::Test {
     EditorFixture()
         : store(boxes),
           recorder(store),
-          editor(view, recorder, EditorPorts{sound, boxes, choosers, clipboard, registry}) {}
+          editor(view, recorder, EditorPorts{sound, boxes, choosers, clipboard, registry}) {
+        editor.SetFailureReason([this] { return store.LastErrorText(); });
+    }
 
     std::string ModulePath() const { return dir.File("Quivset"); }
     std::string ConfigPath() const { return dir.File("Quivlane.xml"); }

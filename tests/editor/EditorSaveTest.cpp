@@ -105,6 +105,81 @@ TEST_F(SaveButtonTest, AllThreeLimitsReportInOrderAndNothingIsWritten) {
     EXPECT_EQ(Value("BOUTON2", "LIEN"), std::string(500, 'l'));
 }
 
+TEST_F(SaveButtonTest, ATextTheFileCannotCarryStopsTheWholeSaveAndSaysWhichAndWhy) {
+    WriteConfig("<BOUTON4><TEXTE>avant</TEXTE><LIEN>/srv</LIEN></BOUTON4>");
+    StartAt("BOUTON 4");
+    const std::string before = ReadFile(ConfigPath());
+    view.label = "après";
+    view.link =
+        "https://example.org/\x03"
+        "collé";
+    view.comment = "ok\tavec tabulation";
+    editor.FieldFocused();
+    EXPECT_FALSE(editor.SaveButton());
+    EXPECT_TRUE(recorder.writes.empty()) << "a refused link must not leave a half-saved button";
+    EXPECT_EQ(ReadFile(ConfigPath()), before);
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].caption, "Attention");
+    EXPECT_EQ(boxes.boxes[0].text,
+              "Le lien du bouton contient un caractère de contrôle (U+0003), qui ne peut pas "
+              "être enregistré");
+    EXPECT_FALSE(editor.ButtonSaved());
+
+    // Label and comment are checked the same way, in the order of the limit messages.
+    boxes.boxes.clear();
+    view.label = std::string("\x1b") + "123456789AB";
+    view.link = "ok";
+    view.comment = "\xEF\xBF\xBF";  // U+FFFF
+    EXPECT_FALSE(editor.SaveButton());
+    ASSERT_EQ(boxes.boxes.size(), 3u);
+    EXPECT_EQ(boxes.boxes[0].text, "Le texte du bouton est trop long (10 caractères maximum)");
+    EXPECT_EQ(boxes.boxes[1].text.rfind("Le texte du bouton contient un caractère de contrôle", 0),
+              0u);
+    EXPECT_EQ(boxes.boxes[2].text.rfind("Le commentaire du bouton contient un caractère invalide "
+                                        "(U+FFFF)",
+                                        0),
+              0u);
+    EXPECT_TRUE(recorder.writes.empty());
+}
+
+TEST_F(SaveButtonTest, AFieldLeftAsShownKeepsWhatTheBarSavedSince) {
+    WriteConfig(
+        "<BOUTON6><TEXTE>ALARME</TEXTE><LIEN>DEFINIR_ALARME?07:30</LIEN>"
+        "<COMMENTAIRE>matin</COMMENTAIRE><COULEURTEXTE>VERT</COULEURTEXTE></BOUTON6>"
+        "<BOUTON7><LIEN>LECTEUR_MP3</LIEN></BOUTON7>");
+    StartAt("BOUTON 6");
+    EXPECT_EQ(view.link, "DEFINIR_ALARME?07:30");
+    // The bar sets a new time while the editor shows the button.
+    XmlSettingsStore bar(boxes);
+    bar.SetPath(ConfigPath());
+    ASSERT_EQ(bar.SetValue("BOUTON6", "LIEN", "DEFINIR_ALARME?08:15"), 0);
+    view.comment = "réveil";
+    editor.FieldFocused();
+    EXPECT_TRUE(editor.SaveButton());
+    EXPECT_EQ(Value("BOUTON6", "LIEN"), "DEFINIR_ALARME?08:15");
+    EXPECT_EQ(Value("BOUTON6", "COMMENTAIRE"), "réveil");
+    EXPECT_EQ(Value("BOUTON6", "TEXTE"), "ALARME");
+    EXPECT_EQ(Value("BOUTON6", "COULEURTEXTE"), "VERT");
+    EXPECT_TRUE(boxes.boxes.empty());
+
+    // Saved again after another change by the bar: the field is still the one last saved.
+    ASSERT_EQ(bar.SetValue("BOUTON6", "LIEN", "DEFINIR_ALARME"), 0);
+    EXPECT_TRUE(editor.SaveButton());
+    EXPECT_EQ(Value("BOUTON6", "LIEN"), "DEFINIR_ALARME");
+
+    // A link the user typed wins over the bar's.
+    ASSERT_EQ(bar.SetValue("BOUTON6", "LIEN", "DEFINIR_ALARME?09:00"), 0);
+    view.link = "DEFINIR_ALARME?06:00";
+    EXPECT_TRUE(editor.SaveButton());
+    EXPECT_EQ(Value("BOUTON6", "LIEN"), "DEFINIR_ALARME?06:00");
+
+    // The same for an MP3 folder chosen in the bar after the button was shown.
+    editor.SelectButton("BOUTON 7");
+    ASSERT_EQ(bar.SetValue("BOUTON7", "LIEN", "LECTEUR_MP3?/srv/musique"), 0);
+    EXPECT_TRUE(editor.SaveButton());
+    EXPECT_EQ(Value("BOUTON7", "LIEN"), "LECTEUR_MP3?/srv/musique");
+}
+
 TEST_F(SaveButtonTest, AnUnchosenColourIsWrittenAsNoirAndCreatesTheElement) {
     editor.StartUp(ModulePath());  // fresh skeleton: no COULEURTEXTE anywhere
     editor.SelectButton("BOUTON 9");
@@ -136,6 +211,14 @@ TEST_F(SaveButtonTest, AFileThatCannotBeWrittenIsNotAcknowledgedAsSaved) {
     EXPECT_FALSE(editor.SaveButton());
     EXPECT_EQ(sound.beeps, (std::vector<Beep>{{50, 100}}));
     EXPECT_FALSE(editor.ButtonSaved());
+    // Said in words too, with the file: not everyone hears the beep. One box, one attempt.
+    EXPECT_EQ(recorder.writes.size(), 1u);
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].caption, "Attention");
+    EXPECT_EQ(boxes.boxes[0].text,
+              "Le bouton n'a pas pu être enregistré (BOUTON1/TEXTE) : Le "
+              "fichier « " +
+                  ConfigPath() + " » est en lecture seule.");
     std::filesystem::permissions(ConfigPath(), std::filesystem::perms::owner_all);
     EXPECT_EQ(Value("BOUTON1", "TEXTE"), "avant");
 }
@@ -184,6 +267,10 @@ TEST_F(SaveSwitchesTest, ARefusedAutostartValueIsNotAcknowledgedAsSaved) {
     EXPECT_EQ(sound.beeps, (std::vector<Beep>{{50, 100}}));
     EXPECT_FALSE(editor.GlobalsSaved());
     EXPECT_EQ(recorder.writes.size(), 6u) << "the file still gets every switch";
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].text,
+              std::string("Le démarrage automatique n'a pas pu être enregistré dans ") + kRun +
+                  "\\Quivlane.");
 }
 
 TEST_F(SaveSwitchesTest, TheSkeletonsEmptySwitchesBecomeNonOnceSaved) {

@@ -77,6 +77,8 @@ TEST_F(LinkButtonsTest, FolderAndFileChoosersFillTheLinkUnlessCancelled) {
     EXPECT_FALSE(editor.ButtonSaved());
     EXPECT_EQ(choosers.folderTitles,
               (std::vector<std::string>{"Sélectionnez un dossier", "Sélectionnez un dossier"}));
+    EXPECT_EQ(choosers.folderStarts.back(),
+              (std::pair<std::string, UserFolder>{"", UserFolder::Desktop}));
 
     editor.SelectButton("BOUTON 1");
     boxes.answers.clear();

@@ -16,8 +16,10 @@ std::optional<std::string> Next(std::deque<std::optional<std::string>>& queue) {
 }  // namespace
 
 std::optional<std::string> ScriptedChoosers::ChooseFolder(const std::string& title,
-                                                          const std::string& /*initialPath*/) {
+                                                          const std::string& initialPath,
+                                                          UserFolder startFolder) {
     folderTitles.push_back(title);
+    folderStarts.emplace_back(initialPath, startFolder);
     return Next(folders);
 }
 
@@ -60,6 +62,18 @@ int RecordingSettingsStore::SetValue(const std::string& section, const std::stri
                                      const std::string& value) {
     writes.push_back({section, key, value});
     return inner_.SetValue(section, key, value);
+}
+
+int RecordingSettingsStore::ChangeValue(const std::string& section, const std::string& key,
+                                        const ValueChange& change) {
+    ++reads;
+    return inner_.ChangeValue(section, key, [&](const std::optional<std::string>& current) {
+        std::optional<std::string> next = change(current);
+        if (next) {
+            writes.push_back({section, key, *next});
+        }
+        return next;
+    });
 }
 
 }  // namespace quivlane::test

@@ -18,13 +18,15 @@ namespace quivlane::test {
 class ScriptedChoosers final : public Choosers {
   public:
     std::optional<std::string> ChooseFolder(const std::string& title,
-                                            const std::string& initialPath) override;
+                                            const std::string& initialPath,
+                                            UserFolder startFolder) override;
     std::optional<std::string> ChooseFile(const std::string& title,
                                           const std::string& filter) override;
 
     std::deque<std::optional<std::string>> folders;
     std::deque<std::optional<std::string>> files;
     std::vector<std::string> folderTitles;
+    std::vector<std::pair<std::string, UserFolder>> folderStarts;  // initial path, start folder
     std::vector<std::string> fileFilters;
 };
 
@@ -63,6 +65,9 @@ class RecordingSettingsStore final : public SettingsStore {
                          const std::string& defaultValue) override;
     int SetValue(const std::string& section, const std::string& key,
                  const std::string& value) override;
+    // The inner store's own (locked) step; a change that gives a text counts as a write.
+    int ChangeValue(const std::string& section, const std::string& key,
+                    const ValueChange& change) override;
 
     std::vector<Write> writes;
     int reads = 0;

@@ -14,8 +14,10 @@ namespace quivlane::test {
 class QueuedChoosers final : public Choosers {
   public:
     std::optional<std::string> ChooseFolder(const std::string& title,
-                                            const std::string& initialPath) override {
+                                            const std::string& initialPath,
+                                            UserFolder startFolder) override {
         folderRequests.emplace_back(title, initialPath);
+        startFolders.push_back(startFolder);
         return Next();
     }
     std::optional<std::string> ChooseFile(const std::string& title,
@@ -26,7 +28,8 @@ class QueuedChoosers final : public Choosers {
 
     std::deque<std::optional<std::string>> answers;
     std::vector<std::pair<std::string, std::string>> folderRequests;  // title, initial path
-    std::vector<std::pair<std::string, std::string>> fileRequests;    // title, filter
+    std::vector<UserFolder> startFolders;
+    std::vector<std::pair<std::string, std::string>> fileRequests;  // title, filter
 
   private:
     std::optional<std::string> Next() {
