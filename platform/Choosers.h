@@ -18,6 +18,11 @@ class Choosers {
     virtual std::optional<std::string> ChooseFolder(const std::string& title,
                                                     const std::string& initialPath,
                                                     UserFolder startFolder) = 0;
+    // Starts in the desktop folder when initialPath is empty.
+    std::optional<std::string> ChooseFolder(const std::string& title,
+                                            const std::string& initialPath) {
+        return ChooseFolder(title, initialPath, UserFolder::Desktop);
+    }
     // An existing file. filter in the "Name (*.ext)|*.ext|...||" form of the dialogs that
     // described it; empty for all files.
     virtual std::optional<std::string> ChooseFile(const std::string& title,

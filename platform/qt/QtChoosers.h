@@ -13,6 +13,7 @@ class QtChoosers final : public Choosers {
     // The window the choosers are shown over; may be set once it exists.
     void SetOwner(QWidget* owner) { owner_ = owner; }
 
+    using Choosers::ChooseFolder;
     std::optional<std::string> ChooseFolder(const std::string& title,
                                             const std::string& initialPath,
                                             UserFolder startFolder) override;
