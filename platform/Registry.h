@@ -17,6 +17,10 @@ class Registry {
     // Creates the key when needed and stores the value; false when refused.
     virtual bool WriteString(const std::string& subkey, const std::string& valueName,
                              const std::string& value) = 0;
+    // Where the value is kept, as the user would look for it.
+    virtual std::string Location(const std::string& subkey, const std::string& valueName) const {
+        return subkey + "\\" + valueName;
+    }
 };
 
 }  // namespace quivlane

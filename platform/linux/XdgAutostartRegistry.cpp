@@ -97,6 +97,12 @@ std::string XdgAutostartRegistry::EntryPath(const std::string& subkey,
     return home + "/autostart/" + valueName + ".desktop";
 }
 
+std::string XdgAutostartRegistry::Location(const std::string& subkey,
+                                           const std::string& valueName) const {
+    const std::string path = EntryPath(subkey, valueName);
+    return path.empty() ? Registry::Location(subkey, valueName) : path;
+}
+
 std::string XdgAutostartRegistry::ExecLine(const std::string& path) {
     std::string argument;
     if (path.find_first_of(kReserved) == std::string::npos && !path.empty()) {

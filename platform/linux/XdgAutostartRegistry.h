@@ -26,6 +26,9 @@ class XdgAutostartRegistry final : public Registry {
     bool WriteString(const std::string& subkey, const std::string& valueName,
                      const std::string& value) override;
 
+    // The entry file, or the key and name when there is none for them.
+    std::string Location(const std::string& subkey, const std::string& valueName) const override;
+
     // The entry file of a value, or "" when the key or the name cannot be carried.
     std::string EntryPath(const std::string& subkey, const std::string& valueName) const;
 
