@@ -55,6 +55,10 @@ bool IsTwoDigitsUpTo(const std::string& text, int highest) {
            text[1] <= '9' && (text[0] - '0') * 10 + (text[1] - '0') <= highest;
 }
 
+std::string ProperOr(const std::string& text, int highest, int position) {
+    return IsTwoDigitsUpTo(text, highest) ? text : TwoDigits(position);
+}
+
 }  // namespace
 
 void AlarmRules::Reset() {
@@ -77,6 +81,9 @@ void AlarmRules::LoadFromLink(const std::string& link) {
     };
     hourText_ = pick(kHourAt);
     minuteText_ = pick(kMinuteAt);
+    // A damaged time is shown as the one that accepting would store, not as it stands.
+    hourText_ = ProperOr(hourText_, kMaxHour, HourPosition());
+    minuteText_ = ProperOr(minuteText_, kMaxMinute, MinutePosition());
 }
 
 void AlarmRules::HourMoved(int position) {
@@ -101,11 +108,8 @@ std::string AlarmRules::DisplayText() const {
 
 std::string AlarmRules::AcceptedTime() const {
     // A damaged stored time would otherwise be written back as an alarm that never rings.
-    const std::string hours =
-        IsTwoDigitsUpTo(hourText_, kMaxHour) ? hourText_ : TwoDigits(HourPosition());
-    const std::string minutes =
-        IsTwoDigitsUpTo(minuteText_, kMaxMinute) ? minuteText_ : TwoDigits(MinutePosition());
-    return hours + ":" + minutes;
+    return ProperOr(hourText_, kMaxHour, HourPosition()) + ":" +
+           ProperOr(minuteText_, kMaxMinute, MinutePosition());
 }
 
 std::string AlarmRules::SectionOf(int buttonId) {

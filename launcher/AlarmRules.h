@@ -17,7 +17,9 @@ class AlarmRules {
     // Both texts back to "00".
     void Reset();
     // Takes the time out of a stored link: characters 16-17 and 19-20 of a link longer than 15
-    // characters, as they stand; a shorter link leaves "00:00".
+    // characters; a shorter link leaves "00:00". A half that is not two digits in range
+    // becomes the two digits of where its slider stands, so the display shows what accepting
+    // stores.
     void LoadFromLink(const std::string& link);
     // A slider moved to this position: its text becomes two digits.
     void HourMoved(int position);

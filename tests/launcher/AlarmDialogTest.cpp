@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <tuple>
 
 #include "config/XmlSettingsStore.h"
 #include "controls/GradientButton.h"
@@ -101,14 +102,23 @@ TEST_F(AlarmDialogTest, OpensAtMidnightWithoutAStoredTime) {
     EXPECT_EQ(Shown(*dialog), "     00;00    ");
 }
 
-TEST_F(AlarmDialogTest, AnOddStoredTimeIsShownUntilItsSliderMoves) {
-    WriteLink("DEFINIR_ALARME?ab:4x");
+TEST_F(AlarmDialogTest, ADamagedStoredTimeShowsWhatAcceptingStores) {
+    for (const auto& [link, shown, stored] :
+         {std::tuple{"DEFINIR_ALARME?ab:cd", "     00;00    ", "DEFINIR_ALARME?00:00"},
+          std::tuple{"DEFINIR_ALARME?ab:4x", "     00;04    ", "DEFINIR_ALARME?00:04"},
+          std::tuple{"DEFINIR_ALARME?99:75", "     23;59    ", "DEFINIR_ALARME?23:59"}}) {
+        WriteLink(link);
+        auto dialog = Open();
+        EXPECT_EQ(Shown(*dialog), shown) << link;
+        QTest::mouseClick(dialog->AcceptButton(), Qt::LeftButton);
+        EXPECT_EQ(Link(), stored) << link;
+    }
+    // Moving one slider leaves the other half as shown.
+    WriteLink("DEFINIR_ALARME?ab:cd");
     auto dialog = Open();
-    EXPECT_EQ(Shown(*dialog), "     ab;4x    ");
-    EXPECT_EQ(dialog->MinuteSlider()->value(), 4);
     dialog->HourSlider()->setFocus();
     QTest::keyClick(dialog->HourSlider(), Qt::Key_Right);
-    EXPECT_EQ(Shown(*dialog), "     01;4x    ");
+    EXPECT_EQ(Shown(*dialog), "     01;00    ");
 }
 
 TEST_F(AlarmDialogTest, KeysAndDraggingMoveTheDisplayedTime) {

@@ -40,40 +40,30 @@ TEST(AlarmRulesTest, LinksWithoutTimeLeaveMidnight) {
     }
 }
 
-TEST(AlarmRulesTest, ShortOrOddTimesAreShownAsTheyStand) {
+TEST(AlarmRulesTest, ShortOrDamagedTimesBecomeTheTimeTheSlidersShow) {
     AlarmRules rules;
     rules.LoadFromLink("DEFINIR_ALARME?7");  // 16 characters: the hour is cut short
-    EXPECT_EQ(rules.HourText(), "7");
-    EXPECT_EQ(rules.MinuteText(), "");
-    EXPECT_EQ(rules.DisplayText(), "     7;    ");
+    EXPECT_EQ(rules.HourText(), "07");
+    EXPECT_EQ(rules.MinuteText(), "00");
 
     rules.Reset();
-    rules.LoadFromLink("DEFINIR_ALARME?ab:4x");
-    EXPECT_EQ(rules.DisplayText(), "     ab;4x    ");
-    EXPECT_EQ(rules.HourPosition(), 0);
-    EXPECT_EQ(rules.MinutePosition(), 4);
-
-    // Characters, not bytes: an accented letter is one position.
-    rules.Reset();
-    rules.LoadFromLink("DEFINIR_ALARMÉ?é9:05");
-    EXPECT_EQ(rules.HourText(), "é9");
-    EXPECT_EQ(rules.MinuteText(), "05");
-}
-
-TEST(AlarmRulesTest, OutOfRangeOrDamagedTimesAreNotWrittenBack) {
-    AlarmRules rules;
     rules.LoadFromLink("DEFINIR_ALARME?99:75");
-    EXPECT_EQ(rules.DisplayText(), "     99;75    ");
-    EXPECT_EQ(rules.HourPosition(), 23);
-    EXPECT_EQ(rules.MinutePosition(), 59);
+    EXPECT_EQ(rules.DisplayText(), "     23;59    ");
     EXPECT_EQ(rules.AcceptedTime(), "23:59");
 
     rules.Reset();
     rules.LoadFromLink("DEFINIR_ALARME?ab:4x");
-    EXPECT_EQ(rules.AcceptedTime(), "00:04");
-    // Moving a slider makes its text proper again.
+    EXPECT_EQ(rules.DisplayText(), "     00;04    ");
+    EXPECT_EQ(rules.HourPosition(), 0);
+    EXPECT_EQ(rules.MinutePosition(), 4);
     rules.HourMoved(6);
     EXPECT_EQ(rules.AcceptedTime(), "06:04");
+
+    // Characters, not bytes: an accented letter is one position.
+    rules.Reset();
+    rules.LoadFromLink("DEFINIR_ALARMÉ?é9:05");
+    EXPECT_EQ(rules.HourText(), "00");
+    EXPECT_EQ(rules.MinuteText(), "05");
 }
 
 TEST(AlarmRulesTest, SlidersWriteTwoDigitsIntoTheirOwnHalf) {
