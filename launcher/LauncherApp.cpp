@@ -164,12 +164,13 @@ int LauncherApp::Run(const std::string& programPath) {
         return CdioDrive::Open(element);
     });
     QtChoosers cdChoosers(&bar);
-    // The folder chooser has no status line for the initial text; it starts nowhere special.
+    // The folder chooser has no status line for the initial text; it starts at the desktop.
     CdMenu cdMenu(
         bar, BarPorts{clock, shell, sound, power, messageBoxes}, mci,
         [&bar](const std::string& text) { bar.Controller().ShowMessage(text); },
         [&cdChoosers](const std::string& instruction, const std::string& /*initial*/) {
-            return cdChoosers.ChooseFolder(instruction, std::string()).value_or(std::string());
+            return cdChoosers.ChooseFolder(instruction, std::string(), UserFolder::Desktop)
+                .value_or(std::string());
         });
     players.SetCdMenu(&cdMenu);
     BarTooltips tooltips(bar, shell);

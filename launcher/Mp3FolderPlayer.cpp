@@ -114,8 +114,8 @@ bool Mp3FolderPlayer::OnMenuCommand(int command, PlayerState& state) {
 }
 
 void Mp3FolderPlayer::ChooseFolder(PlayerState& state) {
-    const std::optional<std::string> chosen =
-        choosers_.ChooseFolder("Sélectionnez le dossier contenant les MP3", state.mp3Folder);
+    const std::optional<std::string> chosen = choosers_.ChooseFolder(
+        "Sélectionnez le dossier contenant les MP3", state.mp3Folder, UserFolder::Music);
     if (!chosen || chosen->empty()) {
         return;
     }

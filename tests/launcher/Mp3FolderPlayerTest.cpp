@@ -451,6 +451,9 @@ TEST_F(Mp3PlayerChooseFolder, StoresTheFolderInTheButtonsLinkAndPlaysFromIt) {
 
     ASSERT_EQ(1u, choosers.folderRequests.size());
     EXPECT_EQ("Sélectionnez le dossier contenant les MP3", choosers.folderRequests[0].first);
+    // No folder yet: the chooser opens in the user's music folder.
+    EXPECT_EQ((std::pair<std::string, UserFolder>{"", UserFolder::Music}),
+              (std::pair{choosers.folderRequests[0].second, choosers.startFolders[0]}));
     EXPECT_EQ("LECTEUR_MP3?" + folder, StoredLink());
     EXPECT_EQ(folder, state.mp3Folder);
     EXPECT_EQ(std::vector<std::string>{folder + "/a.mp3"}, state.mp3Paths);
