@@ -8,4 +8,8 @@ if(QUIVLANE_BENCH AND TARGET Quivlane)
         COPYONLY FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ
         GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
     add_custom_target(bench_bar_programs DEPENDS Quivlane bar_floor_dialog)
+    # bench_bus: idle cost of the media-player service on the session bus, with against without.
+    configure_file(${CMAKE_CURRENT_LIST_DIR}/bus.sh ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/bench_bus
+        COPYONLY FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ
+        GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 endif()
