@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The bar under openbox on two monitors, the primary one on the right: placed on the primary
 # monitor, no taskbar entry, above a raised terminal, a drag moves it by the pointer's travel,
-# the MP3 menu opens under its button, the hide button keeps the bar up while no notification
-# area runs, and a notification area started later takes the icon.
+# the MP3 menu opens under its button, the alarm dialog over the bar and a balloon tip on the
+# pointer where the bar now is, the hide button keeps the bar up while no notification area runs,
+# and a notification area started later takes the icon.
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh"
 
@@ -42,9 +43,11 @@ wm_up() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
 wait_true 100 wm_up || fail "openbox did not take the screen: $(cat "$work/openbox.log")"
 
 mkdir -p "$work/Music"
-install_bar "<PARAMETRES><SON>NON</SON><HORLOGE>NON</HORLOGE></PARAMETRES>
+install_bar "<PARAMETRES><SON>NON</SON><HORLOGE>NON</HORLOGE><TOOLTIPS>OUI</TOOLTIPS></PARAMETRES>
 <BOUTON1><TEXTE>Cacher</TEXTE><LIEN>CACHER_QUIVLANE</LIEN></BOUTON1>
-<BOUTON2><TEXTE>MP3</TEXTE><LIEN>LECTEUR_MP3?$work/Music</LIEN></BOUTON2>"
+<BOUTON2><TEXTE>MP3</TEXTE><LIEN>LECTEUR_MP3?$work/Music</LIEN></BOUTON2>
+<BOUTON3><TEXTE>Reveil</TEXTE><LIEN>DEFINIR_ALARME</LIEN></BOUTON3>
+<BOUTON4><TEXTE>Note</TEXTE><COMMENTAIRE>Bonjour tout le monde</COMMENTAIRE></BOUTON4>"
 start_bar
 started=$SECONDS
 bar=
@@ -139,6 +142,77 @@ done
     fail "the MP3 menu opened at '$menu_at', not under its button at $((bx + 105)) $((by + 125))"
 xdotool key Escape
 sleep 0.3
+
+# geometry_of <window>: "x y width height" on the screen.
+geometry_of() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 }
+        /Width:/ { w = $2 } /Height:/ { h = $2 } END { print x, y, w, h }'
+}
+# other_window: a shown window of the bar's other than the bar (and the given one).
+other_window() {
+    local w
+    for w in $(xdotool search --onlyvisible --class Quivlane 2>/dev/null); do
+        [ "$w" = "$bar" ] || [ "$w" = "${1:-}" ] || { echo "$w"; return 0; }
+    done
+    return 1
+}
+# The primary monitor.
+on_primary() { [ "$1" -ge 1920 ] && [ "$2" -ge 0 ] && [ $(($1 + $3)) -le 3200 ] && [ $(($2 + $4)) -le 800 ]; }
+
+# The alarm dialog opens centred over the bar where it now stands, on the bar's monitor. Qt
+# leaves room for a title bar it assumes (up to 10 x 40 px); the drag above moved the bar by
+# 50 px, so a place taken from before the drag, or from the origin, lands outside the margin.
+xdotool mousemove $((bx + 21 + 37)) $((by + 128 + 11)) click 1
+dialog=
+for i in $(seq 1 100); do
+    dialog=$(xdotool search --onlyvisible --name '^Alarme$' 2>/dev/null | head -n1 || true)
+    [ -n "$dialog" ] && break
+    sleep 0.1
+done
+[ -n "$dialog" ] || fail "the alarm dialog did not show: $(cat "$work/bar.log")"
+dialog_centred() {
+    read -r dx dy dw dh <<<"$(geometry_of "$dialog")"
+    off_x=$((dx + dw / 2 - bx - 98))
+    off_y=$((dy + dh / 2 - by - 209))
+    [ "$dw" = 369 ] && [ "$off_x" -ge -20 ] && [ "$off_x" -le 20 ] &&
+        [ "$off_y" -ge -45 ] && [ "$off_y" -le 45 ] && on_primary "$dx" "$dy" "$dw" "$dh"
+}
+wait_true 30 dialog_centred ||
+    fail "the alarm dialog is at $dx,$dy (${dw}x${dh}), its centre off the bar's by $off_x,$off_y"
+echo "alarm dialog at $dx,$dy; its centre off the bar's by $off_x,$off_y"
+xdotool key --window "$dialog" Escape 2>/dev/null || true
+gone() { ! xdotool search --onlyvisible --name '^Alarme$' >/dev/null 2>&1; }
+wait_true 50 gone || fail "Escape left the alarm dialog open"
+
+# A balloon tip stands on the pointer resting on a commented button: its bottom edge carries the
+# anchor, just above the pointer, and the anchor's point, 16 px in from one end (the far end when
+# the near one would run off the screen), is on the pointer's column. A tip placed from where the
+# bar stood before the drag is 50 px off.
+tx=$((bx + 105 + 30))
+ty=$((by + 128 + 12))
+xdotool mousemove $((tx - 3)) "$ty"
+sleep 0.1
+xdotool mousemove "$tx" "$ty"
+seen="not shown"
+tip_placed() {
+    local tip
+    tip=$(other_window "$dialog") || return 1
+    read -r lx ly lw lh <<<"$(geometry_of "$tip")"
+    seen="at $lx,$ly (${lw}x${lh})"
+    [ $((ly + lh)) -le "$ty" ] && [ $((ly + lh)) -ge $((ty - 4)) ] &&
+        { [ $((lx + 16)) = "$tx" ] || [ $((lx + lw - 16)) = "$tx" ]; } && [ "$lw" -gt 100 ]
+}
+wait_true 80 tip_placed || fail "the balloon for the pointer at $tx,$ty is $seen"
+echo "balloon at $lx,$ly (${lw}x${lh}); pointer at $tx,$ty"
+# It is drawn there, not only placed.
+painted() {
+    shot "$work/tip.png"
+    [ "$(count_colour "$work/tip.png" "${lw}x${lh}+$lx+$ly" "#B4FFFF")" -gt 1000 ]
+}
+wait_true 30 painted || fail "the balloon at $lx,$ly shows none of its colour"
+xdotool mousemove "$tx" $((by + 200))
+tip_gone() { ! other_window "$dialog" >/dev/null; }
+wait_true 50 tip_gone || fail "the balloon stayed after the pointer left its button"
 
 # A notification area started a few seconds after the bar takes its icon.
 while [ $((SECONDS - started)) -lt 3 ]; do sleep 0.2; done
