@@ -37,8 +37,22 @@ struct Bar {
     quivlane::HtmlTooltip tip{shell};
 };
 
+std::unique_ptr<QApplication>& AppHolder() {
+    static std::unique_ptr<QApplication> app;
+    return app;
+}
+
+std::unique_ptr<Bar>& BarHolder() {
+    static std::unique_ptr<Bar> bar;
+    return bar;
+}
+
 Bar& TheBar() {
-    static std::unique_ptr<Bar> bar = [] {
+    std::unique_ptr<Bar>& bar = BarHolder();
+    if (bar) {
+        return *bar;
+    }
+    bar = [] {
         auto made = std::make_unique<Bar>();
         made->owner.setGeometry(0, 500, 800, 100);
         made->button.setGeometry(10, 10, 100, 40);
@@ -75,6 +89,16 @@ void ShowAsTip(const std::string& text, std::uint8_t options) {
         }
     }
     bar.tip.HideTooltip();
+    // Qt makes some of its globals on the first pointer event; the widgets must go before
+    // they do at exit, so their handler is registered after them.
+    static const bool registered = [] {
+        return std::atexit([] {
+                   BarHolder().reset();
+                   // Qt's input devices are gone by now and the application would touch them.
+                   static_cast<void>(AppHolder().release());
+               }) == 0;
+    }();
+    (void)registered;
 }
 
 }  // namespace
@@ -84,7 +108,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     static int argc = 1;
     static char name[] = "fuzz_html_drawer";
     static char* argv[] = {name, nullptr};
-    static std::unique_ptr<QApplication> app = std::make_unique<QApplication>(argc, argv);
+    AppHolder() = std::make_unique<QApplication>(argc, argv);
     return 0;
 }
 
