@@ -14,20 +14,7 @@ display="170x18+$((x + 21))+$((y + 57))"
 # ends_on <signal>: a beep, the signal, then the bar's end within a bound.
 ends_on() {
     rm -f "$work/out.raw"
-    # As start_bar, with the sound written to a file.
-    unset QT_QPA_PLATFORM
-    export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/out.raw"
-    (cd "$work/app" && exec ./Quivlane) >"$work/bar.log" 2>&1 &
-    bar_pid=$!
-    local window=
-    for _ in $(seq 1 100); do
-        window=$(xdotool search --onlyvisible --class Quivlane 2>/dev/null | head -n1 || true)
-        [ -n "$window" ] && break
-        kill -0 "$bar_pid" 2>/dev/null || fail "the bar ended at start: $(cat "$work/bar.log")"
-        sleep 0.1
-    done
-    [ -n "$window" ] || fail "the bar never showed"
-    sleep 0.5
+    start_bar "$work/out.raw"
     xdotool mousemove $((x + 21 + 37)) $((y + 102 + 10)) click 1
     wait_colour "$display" "#FF3C00" 10 || fail "no click feedback on the display"
     local i

@@ -51,9 +51,14 @@ install_bar() {
         >"$work/app/Quivlane.xml"
 }
 
+# start_bar [raw file]: with a file, the bar's sound is written there (SDL's disk driver).
 start_bar() {
     unset QT_QPA_PLATFORM
-    export SDL_AUDIODRIVER=dummy
+    if [ $# -ge 1 ]; then
+        export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$1"
+    else
+        export SDL_AUDIODRIVER=dummy
+    fi
     (cd "$work/app" && exec ./Quivlane) >"$work/bar.log" 2>&1 &
     bar_pid=$!
     local i

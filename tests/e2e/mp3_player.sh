@@ -39,20 +39,7 @@ install_bar "<PARAMETRES><SON>NON</SON><HORLOGE>NON</HORLOGE></PARAMETRES>\
 <BOUTON2><TEXTE>Lecture MP3</TEXTE><LIEN>SANS_EFFET</LIEN></BOUTON2>\
 <BOUTON3><TEXTE>Arret MP3</TEXTE><LIEN>SANS_EFFET</LIEN></BOUTON3>"
 
-# As start_bar, with the sound written to a file.
-unset QT_QPA_PLATFORM
-export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/out.raw"
-(cd "$work/app" && exec ./Quivlane) >"$work/bar.log" 2>&1 &
-bar_pid=$!
-window=
-for _ in $(seq 1 100); do
-    window=$(xdotool search --onlyvisible --class Quivlane 2>/dev/null | head -n1 || true)
-    [ -n "$window" ] && break
-    kill -0 "$bar_pid" 2>/dev/null || fail "the bar ended at start: $(cat "$work/bar.log")"
-    sleep 0.1
-done
-[ -n "$window" ] || fail "the bar never showed"
-sleep 0.5
+start_bar "$work/out.raw"
 [ ! -s "$work/out.raw" ] || fail "audio was opened before anything played"
 
 x=$((screen_w - 197 - 45))

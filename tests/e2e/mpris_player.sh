@@ -42,19 +42,7 @@ install_bar "<PARAMETRES><SON>NON</SON><HORLOGE>NON</HORLOGE></PARAMETRES>\
 <BOUTON4><TEXTE>Changement MP3</TEXTE><LIEN>SANS_EFFET</LIEN></BOUTON4>\
 <BOUTON5><TEXTE>Arret MP3</TEXTE><LIEN>SANS_EFFET</LIEN></BOUTON5>"
 
-unset QT_QPA_PLATFORM
-export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/out.raw"
-(cd "$work/app" && exec ./Quivlane) >"$work/bar.log" 2>&1 &
-bar_pid=$!
-window=
-for _ in $(seq 1 100); do
-    window=$(xdotool search --onlyvisible --class Quivlane 2>/dev/null | head -n1 || true)
-    [ -n "$window" ] && break
-    kill -0 "$bar_pid" 2>/dev/null || fail "the bar ended at start: $(cat "$work/bar.log")"
-    sleep 0.1
-done
-[ -n "$window" ] || fail "the bar never showed"
-sleep 0.5
+start_bar "$work/out.raw"
 
 bus_names() {
     dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
