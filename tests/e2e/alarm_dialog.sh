@@ -29,13 +29,7 @@ shot "$work/before.png"
 same_buttons "$work/before.png" && fail "the two captions look alike before the alarm is set"
 
 xdotool mousemove $((x + 21 + 37)) $((y + 102 + 11)) click 1
-dialog=
-for i in $(seq 1 100); do
-    dialog=$(xdotool search --onlyvisible --name '^Alarme$' 2>/dev/null | head -n1 || true)
-    [ -n "$dialog" ] && break
-    sleep 0.1
-done
-[ -n "$dialog" ] || fail "the alarm dialog did not show: $(cat "$work/bar.log")"
+dialog=$(find_window '^Alarme$') || fail "the alarm dialog did not show: $(cat "$work/bar.log")"
 sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$dialog")"
 dx=$X
@@ -83,13 +77,7 @@ done
 # Opened again, the dialog reads the stored time back; Escape leaves the file as it was.
 cp "$work/app/Quivlane.xml" "$work/saved.xml"
 xdotool mousemove $((x + 21 + 37)) $((y + 102 + 11)) click 1
-dialog=
-for i in $(seq 1 100); do
-    dialog=$(xdotool search --onlyvisible --name '^Alarme$' 2>/dev/null | head -n1 || true)
-    [ -n "$dialog" ] && break
-    sleep 0.1
-done
-[ -n "$dialog" ] || fail "the alarm dialog did not show again"
+dialog=$(find_window '^Alarme$') || fail "the alarm dialog did not show again"
 xdotool mousemove 5 5
 sleep 0.5
 shot "$work/again.png"

@@ -69,13 +69,7 @@ xprop -id "$bar" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR ||
 # A terminal raised over the bar stays under it.
 xterm -geometry 80x40+$((bx - 100))+$((by - 50)) -title e2e-term &
 term_pid=$!
-term=
-for i in $(seq 1 100); do
-    term=$(xdotool search --onlyvisible --name '^e2e-term$' 2>/dev/null | head -n1 || true)
-    [ -n "$term" ] && break
-    sleep 0.1
-done
-[ -n "$term" ] || fail "xterm did not show"
+term=$(find_window '^e2e-term$') || fail "xterm did not show"
 xdotool windowactivate "$term" 2>/dev/null || true
 xdotool windowraise "$term"
 bar_on_top() {
@@ -163,13 +157,7 @@ on_primary() { [ "$1" -ge 1920 ] && [ "$2" -ge 0 ] && [ $(($1 + $3)) -le 3200 ] 
 # leaves room for a title bar it assumes (up to 10 x 40 px); the drag above moved the bar by
 # 50 px, so a place taken from before the drag, or from the origin, lands outside the margin.
 xdotool mousemove $((bx + 21 + 37)) $((by + 128 + 11)) click 1
-dialog=
-for i in $(seq 1 100); do
-    dialog=$(xdotool search --onlyvisible --name '^Alarme$' 2>/dev/null | head -n1 || true)
-    [ -n "$dialog" ] && break
-    sleep 0.1
-done
-[ -n "$dialog" ] || fail "the alarm dialog did not show: $(cat "$work/bar.log")"
+dialog=$(find_window '^Alarme$') || fail "the alarm dialog did not show: $(cat "$work/bar.log")"
 dialog_centred() {
     read -r dx dy dw dh <<<"$(geometry_of "$dialog")"
     off_x=$((dx + dw / 2 - bx - 98))

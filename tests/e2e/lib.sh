@@ -137,3 +137,37 @@ wait_line() {
     done
     return 1
 }
+
+# find_window <name pattern>: prints the first visible window so named, waited for up to 10 s;
+# status 1 when none showed.
+find_window() {
+    local i found
+    for i in $(seq 1 100); do
+        found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1 || true)
+        if [ -n "$found" ]; then
+            echo "$found"
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+
+# The display's lit dots, for scripts that set $display to its crop geometry.
+# lit <name>: a screenshot's lit dots as $work/<name>-display.png.
+lit() {
+    shot "$work/$1.png"
+    convert "$work/$1.png" -crop "$display" +repage -fill black +opaque "#64FFFF" \
+        "$work/$1-display.png"
+}
+# same <reference> <name> <text>: both displays light exactly the same dots.
+same() {
+    local diff
+    diff=$(compare -metric AE "$work/$1-display.png" "$work/$2-display.png" null: 2>&1 || true)
+    [ "$diff" = 0 ] || fail "the display does not show \"$3\" ($diff pixels differ)"
+}
+# click_at <x> <y>: a click, and the display's "Patientez" in answer.
+click_at() {
+    xdotool mousemove "$1" "$2" click 1
+    wait_colour "$display" "#FF3C00" 10 || fail "no click feedback on the display"
+}

@@ -47,23 +47,6 @@ y=$((screen_h - 419 - 40))
 display="170x18+$((x + 21))+$((y + 57))"
 button_y=$((y + 102 + 10))
 
-# lit <name>: the display's lit dots, as a picture of their own.
-lit() {
-    shot "$work/$1.png"
-    convert "$work/$1.png" -crop "$display" +repage -fill black +opaque "#64FFFF" \
-        "$work/$1-display.png"
-}
-# same <reference> <name> <text>: both displays light exactly the same dots.
-same() {
-    local diff
-    diff=$(compare -metric AE "$work/$1-display.png" "$work/$2-display.png" null: 2>&1 || true)
-    [ "$diff" = 0 ] || fail "the display does not show \"$3\" ($diff pixels differ)"
-}
-# click_at <x> <y>: a click, and the display's "Patientez" in answer.
-click_at() {
-    xdotool mousemove "$1" "$2" click 1
-    wait_colour "$display" "#FF3C00" 10 || fail "no click feedback on the display"
-}
 
 # The references: buttons whose captions are the messages' texts.
 click_at $((x + 21 + 84 + 37)) "$button_y"

@@ -59,20 +59,6 @@ row1=$((y + 112))
 row2=$((y + 139))
 row3=$((y + 167))
 
-lit() {
-    shot "$work/$1.png"
-    convert "$work/$1.png" -crop "$display" +repage -fill black +opaque "#64FFFF" \
-        "$work/$1-display.png"
-}
-same() {
-    local diff
-    diff=$(compare -metric AE "$work/$1-display.png" "$work/$2-display.png" null: 2>&1 || true)
-    [ "$diff" = 0 ] || fail "the display does not show \"$3\" ($diff pixels differ)"
-}
-click_at() {
-    xdotool mousemove "$1" "$2" click 1
-    wait_colour "$display" "#FF3C00" 10 || fail "no click feedback on the display"
-}
 # reference <name> <x> <y>: the display once a button whose caption is the message is clicked.
 reference() {
     click_at "$2" "$3"
