@@ -109,6 +109,15 @@ std::size_t TextEncoding::Utf8Length(std::string_view text) {
     return count;
 }
 
+std::string_view TextEncoding::FirstUtf8Characters(std::string_view text, std::size_t count) {
+    std::size_t i = 0;
+    for (std::size_t n = 0; n < count && i < text.size(); ++n) {
+        const std::size_t length = SequenceLength(text, i);
+        i += length == 0 ? 1 : length;
+    }
+    return text.substr(0, i);
+}
+
 std::string TextEncoding::ReplaceInvalidUtf8(std::string_view text) {
     std::string out;
     out.reserve(text.size());

@@ -11,6 +11,8 @@ class TextEncoding {
     static bool IsValidUtf8(std::string_view text);
     // Number of code points; each byte of an invalid sequence counts as one.
     static std::size_t Utf8Length(std::string_view text);
+    // The first `count` code points as Utf8Length counts them.
+    static std::string_view FirstUtf8Characters(std::string_view text, std::size_t count);
     // Each byte that does not start a valid sequence becomes U+FFFD.
     static std::string ReplaceInvalidUtf8(std::string_view text);
     static std::string Latin1ToUtf8(std::string_view text);

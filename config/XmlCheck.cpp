@@ -352,15 +352,16 @@ bool XmlCheck::IsName(std::string_view name) {
 }
 
 bool XmlCheck::IsText(std::string_view text) {
-    if (!TextEncoding::IsValidUtf8(text)) {
-        return false;
-    }
+    return TextEncoding::IsValidUtf8(text) && !FirstExcludedCharacter(text);
+}
+
+std::optional<char32_t> XmlCheck::FirstExcludedCharacter(std::string_view text) {
     for (std::size_t i = 0; i < text.size();) {
-        if (!IsXmlChar(NextCodePoint(text, i))) {
-            return false;
+        if (const char32_t c = NextCodePoint(text, i); !IsXmlChar(c)) {
+            return c;
         }
     }
-    return true;
+    return std::nullopt;
 }
 
 std::string XmlCheck::WellFormednessError(std::string_view text) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,8 @@ class XmlCheck {
     static bool IsName(std::string_view utf8);
     // Text XML 1.0 can carry: valid UTF-8 without the characters XML excludes.
     static bool IsText(std::string_view utf8);
+    // The first character of valid UTF-8 that XML excludes, or nullopt when there is none.
+    static std::optional<char32_t> FirstExcludedCharacter(std::string_view utf8);
 };
 
 }  // namespace quivlane

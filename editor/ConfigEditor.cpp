@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 #include <utility>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "config/ConfigSkeleton.h"
 #include "config/LabelColour.h"
 #include "config/TextEncoding.h"
+#include "config/XmlCheck.h"
 #include "editor/EditorPaths.h"
 #include "editor/RegistryValue.h"
 #include "editor/SystemFunctions.h"
@@ -19,42 +21,6 @@ namespace {
 
 std::size_t Characters(const std::string& text) {
     return TextEncoding::Utf8Length(text);
-}
-
-// Length of the valid UTF-8 sequence starting at text[at], or 1 for a stray byte, so that
-// cutting agrees with how Utf8Length counts.
-std::size_t SequenceLength(const std::string& text, std::size_t at) {
-    const auto lead = static_cast<unsigned char>(text[at]);
-    std::size_t length = 1;
-    if (lead >= 0xF0) {
-        length = 4;
-    } else if (lead >= 0xE0) {
-        length = 3;
-    } else if (lead >= 0xC0) {
-        length = 2;
-    }
-    if (length > 1 && (at + length > text.size() ||
-                       !TextEncoding::IsValidUtf8(std::string_view(text).substr(at, length)))) {
-        return 1;
-    }
-    return length;
-}
-
-// Decodes the valid UTF-8 sequence at text[at] and moves past it.
-char32_t NextCodePoint(const std::string& text, std::size_t& at) {
-    const std::size_t length = SequenceLength(text, at);
-    auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[at + k]); };
-    char32_t c = byte(0);
-    if (length == 2) {
-        c = ((c & 0x1F) << 6) | (byte(1) & 0x3F);
-    } else if (length == 3) {
-        c = ((c & 0x0F) << 12) | ((byte(1) & 0x3F) << 6) | (byte(2) & 0x3F);
-    } else if (length == 4) {
-        c = ((c & 0x07) << 18) | ((byte(1) & 0x3F) << 12) | ((byte(2) & 0x3F) << 6) |
-            (byte(3) & 0x3F);
-    }
-    at += length;
-    return c;
 }
 
 std::string CodePointName(char32_t c) {
@@ -69,27 +35,19 @@ ConfigEditor::ConfigEditor(EditorView& view, SettingsStore& store, EditorPorts p
     : view_(view), store_(store), ports_(ports) {}
 
 std::string ConfigEditor::FirstCharacters(const std::string& text, std::size_t limit) {
-    std::size_t at = 0;
-    for (std::size_t count = 0; count < limit && at < text.size(); ++count) {
-        at += SequenceLength(text, at);
-    }
-    return text.substr(0, at);
+    return std::string(TextEncoding::FirstUtf8Characters(text, limit));
 }
 
 std::string ConfigEditor::Unstorable(const std::string& text) {
     if (!TextEncoding::IsValidUtf8(text)) {
         return "des octets qui ne forment pas du texte UTF-8";
     }
-    for (std::size_t at = 0; at < text.size();) {
-        const char32_t c = NextCodePoint(text, at);
-        if ((c < 0x20 && c != '\t' && c != '\n' && c != '\r')) {
-            return "un caractère de contrôle (" + CodePointName(c) + ")";
-        }
-        if (c == 0xFFFE || c == 0xFFFF) {
-            return "un caractère invalide (" + CodePointName(c) + ")";
-        }
+    const std::optional<char32_t> excluded = XmlCheck::FirstExcludedCharacter(text);
+    if (!excluded) {
+        return {};
     }
-    return {};
+    return (*excluded < 0x20 ? "un caractère de contrôle (" : "un caractère invalide (") +
+           CodePointName(*excluded) + ")";
 }
 
 std::string ConfigEditor::SaveFailureText(const std::string& what, const std::string& element,
