@@ -11,7 +11,7 @@
 
 #include "config/ConfigFile.h"
 #include "config/XmlSettingsStore.h"
-#include "platform/MessageBoxes.h"
+#include "platform/dialogs/MessageBoxes.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <QImage>
 #include <cstdint>
 
-#include "launcher/tooltip/DrawManager.h"
+#include "launcher/tooltip/render/DrawManager.h"
 
 namespace {
 

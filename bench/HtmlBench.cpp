@@ -12,8 +12,8 @@
 #include <memory>
 #include <string>
 
-#include "launcher/tooltip/HtmlDrawer.h"
-#include "platform/Shell.h"
+#include "launcher/tooltip/render/HtmlDrawer.h"
+#include "platform/shell/Shell.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "media/Mp3Engine.h"
-#include "support/ScriptedWaveOutDevice.h"
-#include "tests/media/Mp3Fixtures.h"
+#include "tests/support/Mp3Fixtures.h"
+#include "tests/support/ScriptedWaveOutDevice.h"
 
 extern char** environ;
 

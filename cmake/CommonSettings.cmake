@@ -13,6 +13,8 @@ endif()
 
 add_library(quivlane_settings INTERFACE)
 target_compile_features(quivlane_settings INTERFACE cxx_std_20)
+# One include root: every header is named from the top of the tree ("config/ConfigFile.h").
+target_include_directories(quivlane_settings INTERFACE ${PROJECT_SOURCE_DIR})
 target_compile_options(quivlane_settings INTERFACE
     -Wall -Wextra -Wshadow -Wnon-virtual-dtor -Wno-missing-field-initializers)
 target_compile_definitions(quivlane_settings INTERFACE
@@ -45,24 +47,3 @@ if(QUIVLANE_SANITIZE_FLAGS)
     target_compile_options(quivlane_settings INTERFACE ${QUIVLANE_SANITIZE_FLAGS})
     target_link_options(quivlane_settings INTERFACE ${QUIVLANE_SANITIZE_FLAGS})
 endif()
-
-# Adds a libFuzzer executable; a no-op unless QUIVLANE_FUZZ is on.
-function(quivlane_add_fuzzer name)
-    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
-    if(NOT QUIVLANE_FUZZ)
-        return()
-    endif()
-    add_executable(${name} ${ARG_SOURCES})
-    target_link_libraries(${name} PRIVATE quivlane_settings ${ARG_LIBS})
-    target_link_options(${name} PRIVATE -fsanitize=fuzzer)
-endfunction()
-
-# Adds a Google Benchmark executable.
-function(quivlane_add_benchmark name)
-    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
-    if(NOT QUIVLANE_BENCH)
-        return()
-    endif()
-    add_executable(${name} ${ARG_SOURCES})
-    target_link_libraries(${name} PRIVATE quivlane_settings benchmark::benchmark ${ARG_LIBS})
-endfunction()

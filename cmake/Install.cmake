@@ -2,10 +2,8 @@
 include(GNUInstallDirs)
 
 foreach(program Quivlane Quivset)
-    if(TARGET ${program})
-        target_compile_definitions(${program} PRIVATE QUIVLANE_VERSION="${PROJECT_VERSION}")
-        install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-    endif()
+    target_compile_definitions(${program} PRIVATE QUIVLANE_VERSION="${PROJECT_VERSION}")
+    install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endforeach()
 
 set(QUIVLANE_APP_ID org.quivlane.Quivlane)
@@ -25,23 +23,18 @@ foreach(page Quivlane Quivset)
 endforeach()
 
 # The icon theme's sizes come from the artwork generator (resources/).
-if(QUIVLANE_THEME_ICON_DIR)
-    foreach(size 16 32 48 64 128 256)
-        install(FILES ${QUIVLANE_THEME_ICON_DIR}/icon-${size}.png
-            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
-            RENAME ${QUIVLANE_APP_ID}.png)
-    endforeach()
-    install(FILES ${QUIVLANE_THEME_ICON_DIR}/icon.svg
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
-        RENAME ${QUIVLANE_APP_ID}.svg)
-endif()
+foreach(size 16 32 48 64 128 256)
+    install(FILES ${QUIVLANE_THEME_ICON_DIR}/icon-${size}.png
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+        RENAME ${QUIVLANE_APP_ID}.png)
+endforeach()
+install(FILES ${QUIVLANE_THEME_ICON_DIR}/icon.svg
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+    RENAME ${QUIVLANE_APP_ID}.svg)
 
-# Optional pictures and the alarm sound, looked up after the ones beside the file in use.
-file(GLOB shared_data ${data_src}/share/*)
+# The folder for optional pictures and the alarm sound, looked up after the ones beside the
+# file in use; the package ships none of its own.
 install(DIRECTORY DESTINATION ${CMAKE_INSTALL_DATADIR}/quivlane)
-if(shared_data)
-    install(FILES ${shared_data} DESTINATION ${CMAKE_INSTALL_DATADIR}/quivlane)
-endif()
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quivlane)

@@ -40,10 +40,10 @@ LauncherSettings ReadLauncherSettings(SettingsStore& store) {
     return settings;
 }
 
-ButtonSlot ReadButtonForLauncher(SettingsStore& store, int n) {
+ButtonSettings ReadButtonForLauncher(SettingsStore& store, int n) {
     using namespace config;
     const std::string section = ButtonSection(n);
-    ButtonSlot slot;
+    ButtonSettings slot;
     slot.label = store.GetValue(section, kTexte, "RIEN");
     slot.link = store.GetValue(section, kLien, "");
     slot.colourName = store.GetValue(section, kCouleurTexte, "NOIR");
@@ -99,9 +99,9 @@ EditorSwitches ReadEditorSwitches(SettingsStore& store) {
     return switches;
 }
 
-ButtonSlot ReadButtonForEditor(SettingsStore& store, const std::string& section) {
+ButtonSettings ReadButtonForEditor(SettingsStore& store, const std::string& section) {
     using namespace config;
-    ButtonSlot slot;
+    ButtonSettings slot;
     slot.label = store.GetValue(section, kTexte, "");
     slot.link = store.GetValue(section, kLien, "");
     slot.comment = store.GetValue(section, kCommentaire, "");
@@ -109,7 +109,7 @@ ButtonSlot ReadButtonForEditor(SettingsStore& store, const std::string& section)
     return slot;
 }
 
-ButtonSlot ReadButtonForEditor(SettingsStore& store, int n) {
+ButtonSettings ReadButtonForEditor(SettingsStore& store, int n) {
     return ReadButtonForEditor(store, ButtonSection(n));
 }
 

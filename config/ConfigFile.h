@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "config/ButtonSlot.h"
+#include "config/ButtonSettings.h"
 #include "config/GlobalSettings.h"
 #include "config/SettingsStore.h"
 
@@ -66,7 +66,7 @@ struct EditorSwitches {
 // Everything the launcher reads at start.
 struct LauncherConfig {
     LauncherSettings settings;
-    std::array<ButtonSlot, config::kButtonCount> buttons;  // index n - 1
+    std::array<ButtonSettings, config::kButtonCount> buttons;  // index n - 1
 };
 
 // Launcher start, first group: BOUTONQUITTER, SON, TOOLTIPS (3 reads).
@@ -76,7 +76,7 @@ void ReadLauncherTrailingSwitches(SettingsStore& store, LauncherSettings& settin
 // Both groups (5 reads), for callers that do not interleave the buttons.
 LauncherSettings ReadLauncherSettings(SettingsStore& store);
 // TEXTE ("RIEN"), LIEN (""), COULEURTEXTE ("NOIR"), COMMENTAIRE ("") of BOUTONn (4 reads).
-ButtonSlot ReadButtonForLauncher(SettingsStore& store, int n);
+ButtonSettings ReadButtonForLauncher(SettingsStore& store, int n);
 // The whole start-up sequence: leading switches, buttons 1 ... 19, trailing switches (81 reads).
 LauncherConfig ReadLauncherConfig(SettingsStore& store);
 
@@ -91,7 +91,7 @@ EditorSwitches ReadEditorSwitches(SettingsStore& store);
 GlobalSettings ReadGlobalSettingsForEditor(SettingsStore& store);
 // TEXTE, LIEN, COMMENTAIRE, COULEURTEXTE, each defaulting to "" (4 reads). The section is the
 // element name, e.g. "BOUTON7".
-ButtonSlot ReadButtonForEditor(SettingsStore& store, const std::string& section);
-ButtonSlot ReadButtonForEditor(SettingsStore& store, int n);
+ButtonSettings ReadButtonForEditor(SettingsStore& store, const std::string& section);
+ButtonSettings ReadButtonForEditor(SettingsStore& store, int n);
 
 }  // namespace quivlane

@@ -7,8 +7,8 @@
 #include <cerrno>
 #include <string_view>
 
+#include "base/UniqueFd.h"
 #include "config/ConfigFile.h"
-#include "config/UniqueFd.h"
 
 namespace quivlane {
 

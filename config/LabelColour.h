@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/Rgb.h"
+#include "base/Rgb.h"
 
 namespace quivlane {
 

@@ -1,6 +1,6 @@
 #include "config/LinkFormats.h"
 
-#include "config/TextEncoding.h"
+#include "base/TextEncoding.h"
 
 namespace quivlane {
 

@@ -4,7 +4,7 @@
 #include <set>
 #include <vector>
 
-#include "config/TextEncoding.h"
+#include "base/TextEncoding.h"
 
 namespace quivlane {
 

@@ -11,9 +11,9 @@
 #include <pugixml.hpp>
 #include <utility>
 
-#include "config/FileLock.h"
-#include "config/TextEncoding.h"
-#include "config/UniqueFd.h"
+#include "base/FileLock.h"
+#include "base/TextEncoding.h"
+#include "base/UniqueFd.h"
 #include "config/XmlCheck.h"
 
 namespace quivlane {

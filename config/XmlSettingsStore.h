@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "config/AtomicFileWriter.h"
+#include "base/AtomicFileWriter.h"
 #include "config/SettingsStore.h"
-#include "platform/MessageBoxes.h"
+#include "platform/dialogs/MessageBoxes.h"
 
 namespace pugi {
 class xml_document;

@@ -7,9 +7,9 @@
 #include <utility>
 #include <vector>
 
+#include "base/TextEncoding.h"
 #include "config/ConfigSkeleton.h"
 #include "config/LabelColour.h"
-#include "config/TextEncoding.h"
 #include "config/XmlCheck.h"
 #include "editor/EditorPaths.h"
 #include "editor/RegistryValue.h"
@@ -147,7 +147,7 @@ bool ConfigEditor::SelectButton(const std::string& entry) {
     }
     currentSection_ = section;
 
-    const ButtonSlot slot = ReadButtonForEditor(store_, currentSection_);
+    const ButtonSettings slot = ReadButtonForEditor(store_, currentSection_);
     view_.SetLabel(FirstCharacters(slot.label, kFieldLabelLimit));
     view_.SetLink(FirstCharacters(slot.link, kFieldTextLimit));
     view_.SetComment(FirstCharacters(slot.comment, kFieldTextLimit));

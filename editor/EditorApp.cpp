@@ -6,12 +6,12 @@
 #include "config/XmlSettingsStore.h"
 #include "controls/QtTranslations.h"
 #include "editor/ConfigEditorDialog.h"
-#include "platform/LazySound.h"
-#include "platform/linux/SdlSound.h"
-#include "platform/linux/XdgAutostartRegistry.h"
-#include "platform/qt/QtChoosers.h"
-#include "platform/qt/QtClipboard.h"
-#include "platform/qt/QtMessageBoxes.h"
+#include "platform/audio/LazySound.h"
+#include "platform/audio/SdlSound.h"
+#include "platform/autostart/XdgAutostartRegistry.h"
+#include "platform/dialogs/QtChoosers.h"
+#include "platform/dialogs/QtClipboard.h"
+#include "platform/dialogs/QtMessageBoxes.h"
 
 namespace quivlane {
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "platform/Choosers.h"
-#include "platform/Clipboard.h"
-#include "platform/MessageBoxes.h"
-#include "platform/Registry.h"
-#include "platform/Sound.h"
+#include "platform/audio/Sound.h"
+#include "platform/autostart/Registry.h"
+#include "platform/dialogs/Choosers.h"
+#include "platform/dialogs/Clipboard.h"
+#include "platform/dialogs/MessageBoxes.h"
 
 namespace quivlane {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/Registry.h"
+#include "platform/autostart/Registry.h"
 
 namespace quivlane {
 

@@ -1,6 +1,6 @@
 #include <QApplication>
 
-#include "config/InformationRequest.h"
+#include "base/InformationRequest.h"
 #include "editor/EditorApp.h"
 
 int main(int argc, char* argv[]) {

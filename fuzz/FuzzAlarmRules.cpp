@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "launcher/AlarmRules.h"
+#include "launcher/alarm/AlarmRules.h"
 
 namespace {
 

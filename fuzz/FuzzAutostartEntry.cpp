@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/linux/XdgAutostartRegistry.h"
+#include "platform/autostart/XdgAutostartRegistry.h"
 
 // Any Exec= text is read without fault, and every program path an entry can carry reads
 // back exactly as written.

@@ -6,10 +6,10 @@
 #include <cstdlib>
 #include <string>
 
-#include "launcher/BarController.h"
-#include "launcher/BarFakes.h"
-#include "launcher/TextRules.h"
-#include "support/FakePorts.h"
+#include "launcher/bar/BarController.h"
+#include "launcher/bar/TextRules.h"
+#include "tests/support/BarFakes.h"
+#include "tests/support/FakePorts.h"
 
 using namespace quivlane;
 using namespace quivlane::test;
@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     settings.values[{"BOUTON1", "TEXTE"}] = label;
     settings.values[{"BOUTON1", "LIEN"}] = link;
     BarController bar(view, settings, BarPorts{clock, shell, sound, power, boxes});
-    bar.SetSeams({nullptr, nullptr, &alarm, nullptr});
+    bar.SetFeatures({nullptr, nullptr, &alarm, nullptr});
     bar.StartUp("/fuzz/Quivlane.xml");
     clock.Set({2000 + data[1] % 40, 1 + data[2] % 12, 1 + data[3] % 28, data[1] % 24, data[2] % 60,
                data[3] % 60});

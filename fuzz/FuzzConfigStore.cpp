@@ -8,9 +8,9 @@
 #include <iterator>
 #include <string>
 
-#include "config/FileLock.h"
+#include "base/FileLock.h"
 #include "config/XmlSettingsStore.h"
-#include "platform/MessageBoxes.h"
+#include "platform/dialogs/MessageBoxes.h"
 
 namespace {
 

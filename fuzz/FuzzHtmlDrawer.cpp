@@ -13,10 +13,10 @@
 #include <memory>
 #include <string>
 
-#include "launcher/tooltip/HtmlDrawer.h"
-#include "launcher/tooltip/HtmlTooltip.h"
-#include "launcher/tooltip/TooltipStateMachine.h"
-#include "platform/Shell.h"
+#include "launcher/tooltip/core/TooltipStateMachine.h"
+#include "launcher/tooltip/render/HtmlDrawer.h"
+#include "launcher/tooltip/window/HtmlTooltip.h"
+#include "platform/shell/Shell.h"
 
 namespace {
 

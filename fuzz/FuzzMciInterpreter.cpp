@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/MciInterpreter.h"
-#include "support/FakePorts.h"
-#include "support/ForwardingCdDrive.h"
-#include "support/SimulatedCdDrive.h"
+#include "platform/cd/MciInterpreter.h"
+#include "tests/support/FakePorts.h"
+#include "tests/support/ForwardingCdDrive.h"
+#include "tests/support/SimulatedCdDrive.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "media/Mp3Engine.h"
-#include "support/ScriptedWaveOutDevice.h"
+#include "tests/support/ScriptedWaveOutDevice.h"
 
 namespace {
 

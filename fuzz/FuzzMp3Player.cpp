@@ -10,15 +10,15 @@
 #include <fstream>
 #include <string>
 
-#include "launcher/BarController.h"
-#include "launcher/BarFakes.h"
-#include "launcher/Mp3FolderPlayer.h"
-#include "launcher/TextRules.h"
+#include "launcher/bar/BarController.h"
+#include "launcher/bar/TextRules.h"
+#include "launcher/players/Mp3FolderPlayer.h"
 #include "media/Mp3Engine.h"
-#include "media/SyntheticMp3.h"
-#include "support/FakePorts.h"
-#include "support/QueuedChoosers.h"
-#include "support/ScriptedWaveOutDevice.h"
+#include "tests/support/BarFakes.h"
+#include "tests/support/FakePorts.h"
+#include "tests/support/QueuedChoosers.h"
+#include "tests/support/ScriptedWaveOutDevice.h"
+#include "tests/support/SyntheticMp3.h"
 
 using namespace quivlane;
 using namespace quivlane::test;

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "launcher/NormaliseAddress.h"
+#include "launcher/url/NormaliseAddress.h"
 
 // Whatever is typed, the result starts with a scheme the bar opens, nothing typed is lost,
 // and a repaired address needs no second repair.

@@ -2,10 +2,10 @@
 #include <cstdint>
 #include <string_view>
 
-#include "launcher/tooltip/ColorReader.h"
-#include "launcher/tooltip/LengthReader.h"
-#include "launcher/tooltip/StyleSheet.h"
-#include "launcher/tooltip/TextStyle.h"
+#include "launcher/tooltip/core/ColorReader.h"
+#include "launcher/tooltip/core/LengthReader.h"
+#include "launcher/tooltip/core/StyleSheet.h"
+#include "launcher/tooltip/core/TextStyle.h"
 
 using namespace quivlane;
 

@@ -4,18 +4,18 @@
 #include <map>
 #include <optional>
 
-#include "launcher/tooltip/TooltipPlacement.h"
-#include "launcher/tooltip/TooltipShape.h"
-#include "launcher/tooltip/TooltipStateMachine.h"
+#include "launcher/tooltip/core/TooltipPlacement.h"
+#include "launcher/tooltip/core/TooltipShape.h"
+#include "launcher/tooltip/core/TooltipStateMachine.h"
 
 namespace {
 
 using quivlane::TipPoint;
 using quivlane::TipRect;
 using quivlane::ToolInfo;
-using quivlane::TooltipHost;
 using quivlane::TooltipPlacement;
 using quivlane::TooltipShape;
+using quivlane::TooltipWindowPort;
 using SM = quivlane::TooltipStateMachine;
 
 class Bytes {
@@ -32,7 +32,7 @@ class Bytes {
 };
 
 // Two tools side by side; the tip covers a fixed area; time moves only on request.
-class Host final : public TooltipHost {
+class Host final : public TooltipWindowPort {
   public:
     void StartTimer(int id, int ms) override { timers[id] = Timer{now + ms, ms > 0 ? ms : 1}; }
     void StopTimer(int id) override { timers.erase(id); }

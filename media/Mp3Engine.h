@@ -12,7 +12,7 @@
 #include "media/FileStream.h"
 #include "media/Mpg123Decoder.h"
 #include "media/WaveOut.h"
-#include "platform/WaveOutDevice.h"
+#include "platform/audio/WaveOutDevice.h"
 
 namespace quivlane {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/WaveOutDevice.h"
+#include "platform/audio/WaveOutDevice.h"
 
 namespace quivlane {
 

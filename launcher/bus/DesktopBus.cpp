@@ -2,12 +2,12 @@
 
 #include <QDBusConnection>
 
-#include "launcher/BarController.h"
-#include "launcher/BarPlayers.h"
-#include "launcher/BarView.h"
-#include "launcher/Mp3FolderPlayer.h"
+#include "launcher/bar/BarController.h"
+#include "launcher/bar/BarView.h"
 #include "launcher/bus/AlarmNotifier.h"
 #include "launcher/bus/MprisService.h"
+#include "launcher/players/BarPlayers.h"
+#include "launcher/players/Mp3FolderPlayer.h"
 
 namespace quivlane {
 

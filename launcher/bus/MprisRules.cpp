@@ -1,7 +1,7 @@
 #include "launcher/bus/MprisRules.h"
 
-#include "launcher/Mp3FolderPlayer.h"
 #include "launcher/bus/TrackTags.h"
+#include "launcher/players/Mp3FolderPlayer.h"
 #include "media/Mp3Engine.h"
 
 namespace quivlane {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "launcher/PlayerState.h"
+#include "launcher/bar/PlayerState.h"
 
 namespace quivlane {
 

@@ -9,7 +9,7 @@
 #include <functional>
 #include <memory>
 
-#include "launcher/BarController.h"
+#include "launcher/bar/BarController.h"
 #include "launcher/bus/MprisRules.h"
 
 namespace quivlane {

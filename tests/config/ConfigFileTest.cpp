@@ -7,8 +7,8 @@
 
 #include "config/ConfigSkeleton.h"
 #include "config/XmlSettingsStore.h"
-#include "support/FakePorts.h"
-#include "support/TempDir.h"
+#include "tests/support/FakePorts.h"
+#include "tests/support/TempDir.h"
 
 namespace quivlane {
 namespace {
@@ -58,7 +58,7 @@ TEST_F(ConfigFileTest, LauncherStartReadsInItsOrder) {
     expected.emplace_back("PARAMETRES", "HORLOGE", "NON");
     EXPECT_EQ(recording.reads, expected);
     EXPECT_EQ(recording.reads.size(), 81u);
-    EXPECT_EQ(config.buttons[18], (ButtonSlot{"RIEN", "", "", "NOIR"}));
+    EXPECT_EQ(config.buttons[18], (ButtonSettings{"RIEN", "", "", "NOIR"}));
 }
 
 TEST_F(ConfigFileTest, EditorReadsInItsOrder) {
@@ -77,8 +77,8 @@ TEST_F(ConfigFileTest, EditorReadsInItsOrder) {
 TEST_F(ConfigFileTest, MissingFileGivesEachProgramItsDefaults) {
     const LauncherConfig launcher = ReadLauncherConfig(store);
     EXPECT_EQ(launcher.settings, (LauncherSettings{true, false, false, false, false}));
-    for (const ButtonSlot& slot : launcher.buttons) {
-        EXPECT_EQ(slot, (ButtonSlot{"RIEN", "", "", "NOIR"}));
+    for (const ButtonSettings& slot : launcher.buttons) {
+        EXPECT_EQ(slot, (ButtonSettings{"RIEN", "", "", "NOIR"}));
     }
     EXPECT_EQ(ReadEditorSwitches(store), (EditorSwitches{true, false, true, true, false, false}));
     EXPECT_FALSE(std::filesystem::exists(path));
@@ -89,12 +89,12 @@ TEST_F(ConfigFileTest, SkeletonReadsAsEmptyLabelsAndEmptySwitches) {
     const LauncherConfig launcher = ReadLauncherConfig(store);
     // Empty switches: anything but "NON" is on, only "OUI" fades.
     EXPECT_EQ(launcher.settings, (LauncherSettings{true, true, true, false, true}));
-    for (const ButtonSlot& slot : launcher.buttons) {
-        EXPECT_EQ(slot, (ButtonSlot{"", "", "", "NOIR"}));
+    for (const ButtonSettings& slot : launcher.buttons) {
+        EXPECT_EQ(slot, (ButtonSettings{"", "", "", "NOIR"}));
     }
     EXPECT_EQ(ReadEditorSwitches(store),
               (EditorSwitches{false, false, false, false, false, false}));
-    EXPECT_EQ(ReadButtonForEditor(store, 4), ButtonSlot{});
+    EXPECT_EQ(ReadButtonForEditor(store, 4), ButtonSettings{});
     EXPECT_TRUE(boxes.boxes.empty());
 }
 
@@ -124,11 +124,11 @@ TEST_F(ConfigFileTest, ButtonsWrittenByTheEditorReadBackInTheLauncher) {
     Set("BOUTON1", "COULEURTEXTE", "rouge");
     Set("BOUTON4", "TEXTE", "seul");  // buttons 2, 3 and 5 are absent
     const LauncherConfig launcher = ReadLauncherConfig(store);
-    EXPECT_EQ(launcher.buttons[0], (ButtonSlot{"Météo", "https://example.org/?a=1&b=2",
-                                               "<h2>Prévisions</h2>", "rouge"}));
-    EXPECT_EQ(launcher.buttons[3], (ButtonSlot{"seul", "", "", "NOIR"}));
-    EXPECT_EQ(launcher.buttons[4], (ButtonSlot{"RIEN", "", "", "NOIR"}));
-    EXPECT_EQ(ReadButtonForEditor(store, 4), (ButtonSlot{"seul", "", "", ""}));
+    EXPECT_EQ(launcher.buttons[0], (ButtonSettings{"Météo", "https://example.org/?a=1&b=2",
+                                                   "<h2>Prévisions</h2>", "rouge"}));
+    EXPECT_EQ(launcher.buttons[3], (ButtonSettings{"seul", "", "", "NOIR"}));
+    EXPECT_EQ(launcher.buttons[4], (ButtonSettings{"RIEN", "", "", "NOIR"}));
+    EXPECT_EQ(ReadButtonForEditor(store, 4), (ButtonSettings{"seul", "", "", ""}));
     // The editor addresses a button by its list entry with the space removed.
     EXPECT_EQ(ReadButtonForEditor(store, "BOUTON1").label, "Météo");
 }

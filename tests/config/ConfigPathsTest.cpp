@@ -4,8 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "support/TempDir.h"
-#include "tests/config/Unprivileged.h"
+#include "tests/support/TempDir.h"
+#include "tests/support/Unprivileged.h"
 
 namespace quivlane {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "support/TempDir.h"
+#include "tests/support/TempDir.h"
 
 namespace quivlane {
 namespace {

@@ -10,8 +10,8 @@
 #include <functional>
 #include <sstream>
 
-#include "support/FakePorts.h"
-#include "support/TempDir.h"
+#include "tests/support/FakePorts.h"
+#include "tests/support/TempDir.h"
 
 namespace quivlane {
 namespace {

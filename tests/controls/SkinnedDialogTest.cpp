@@ -12,7 +12,7 @@
 #include "controls/IndicatorLight.h"
 #include "controls/MatrixDisplay.h"
 #include "resources/ResourceNames.h"
-#include "support/TempDir.h"
+#include "tests/support/TempDir.h"
 
 namespace quivlane {
 namespace {

@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "config/XmlSettingsStore.h"
-#include "launcher/LauncherBar.h"
-#include "support/FakePorts.h"
-#include "support/TempDir.h"
+#include "launcher/bar/LauncherBar.h"
+#include "tests/support/FakePorts.h"
+#include "tests/support/TempDir.h"
 
 // Last: Xlib's macros (Status, Bool, None) would break the headers above.
 #include <X11/Xatom.h>

@@ -14,9 +14,9 @@
 #include "config/ConfigSkeleton.h"
 #include "config/XmlSettingsStore.h"
 #include "controls/GradientButton.h"
-#include "support/FakeEditorPorts.h"
-#include "support/FakePorts.h"
-#include "support/TempDir.h"
+#include "tests/support/FakeEditorPorts.h"
+#include "tests/support/FakePorts.h"
+#include "tests/support/TempDir.h"
 
 namespace quivlane::test {
 namespace {

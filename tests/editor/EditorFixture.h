@@ -7,9 +7,9 @@
 #include "config/XmlSettingsStore.h"
 #include "editor/ConfigEditor.h"
 #include "editor/EditorView.h"
-#include "support/FakeEditorPorts.h"
-#include "support/FakePorts.h"
-#include "support/TempDir.h"
+#include "tests/support/FakeEditorPorts.h"
+#include "tests/support/FakePorts.h"
+#include "tests/support/TempDir.h"
 
 namespace quivlane::test {
 

@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "editor/EditorPaths.h"
-#include "platform/LazySound.h"
-#include "support/FakeEditorPorts.h"
-#include "support/FakePorts.h"
-#include "support/TempDir.h"
+#include "platform/audio/LazySound.h"
+#include "tests/support/FakeEditorPorts.h"
+#include "tests/support/FakePorts.h"
+#include "tests/support/TempDir.h"
 
 namespace quivlane {
 namespace {

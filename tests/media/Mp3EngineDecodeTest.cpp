@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "media/Mp3Engine.h"
-#include "support/ScriptedWaveOutDevice.h"
-#include "support/TempDir.h"
-#include "tests/media/Mp3Fixtures.h"
+#include "tests/support/Mp3Fixtures.h"
+#include "tests/support/ScriptedWaveOutDevice.h"
+#include "tests/support/TempDir.h"
 
 namespace quivlane {
 namespace {

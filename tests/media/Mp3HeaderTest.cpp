@@ -3,9 +3,9 @@
 #include <string>
 
 #include "media/Mp3Engine.h"
-#include "support/ScriptedWaveOutDevice.h"
-#include "support/TempDir.h"
-#include "tests/media/SyntheticMp3.h"
+#include "tests/support/ScriptedWaveOutDevice.h"
+#include "tests/support/SyntheticMp3.h"
+#include "tests/support/TempDir.h"
 
 namespace quivlane {
 namespace {

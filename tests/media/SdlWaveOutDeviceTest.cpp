@@ -1,4 +1,4 @@
-#include "platform/linux/SdlWaveOutDevice.h"
+#include "platform/audio/SdlWaveOutDevice.h"
 
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -13,8 +13,8 @@
 
 #include "media/Mp3Engine.h"
 #include "media/WaveOut.h"
-#include "support/TempDir.h"
-#include "tests/media/Mp3Fixtures.h"
+#include "tests/support/Mp3Fixtures.h"
+#include "tests/support/TempDir.h"
 
 namespace quivlane {
 namespace {

@@ -5,7 +5,7 @@
 #include <atomic>
 #include <vector>
 
-#include "support/ScriptedWaveOutDevice.h"
+#include "tests/support/ScriptedWaveOutDevice.h"
 
 namespace quivlane {
 namespace {

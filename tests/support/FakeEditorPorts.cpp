@@ -1,4 +1,4 @@
-#include "support/FakeEditorPorts.h"
+#include "tests/support/FakeEditorPorts.h"
 
 namespace quivlane::test {
 

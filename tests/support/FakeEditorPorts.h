@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "config/SettingsStore.h"
-#include "platform/Choosers.h"
-#include "platform/Clipboard.h"
-#include "platform/Registry.h"
+#include "platform/autostart/Registry.h"
+#include "platform/dialogs/Choosers.h"
+#include "platform/dialogs/Clipboard.h"
 
 namespace quivlane::test {
 

@@ -1,4 +1,4 @@
-#include "support/FakePorts.h"
+#include "tests/support/FakePorts.h"
 
 #include <ctime>
 

@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "platform/Clock.h"
-#include "platform/MessageBoxes.h"
-#include "platform/Power.h"
-#include "platform/Shell.h"
-#include "platform/Sound.h"
+#include "platform/audio/Sound.h"
+#include "platform/clock/Clock.h"
+#include "platform/dialogs/MessageBoxes.h"
+#include "platform/power/Power.h"
+#include "platform/shell/Shell.h"
 
 namespace quivlane::test {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/CdDrive.h"
+#include "platform/cd/CdDrive.h"
 
 namespace quivlane::test {
 

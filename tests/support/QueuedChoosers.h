@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/Choosers.h"
+#include "platform/dialogs/Choosers.h"
 
 namespace quivlane::test {
 

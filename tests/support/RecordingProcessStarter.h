@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/linux/ProcessStarter.h"
+#include "platform/shell/ProcessStarter.h"
 
 namespace quivlane::test {
 

@@ -1,4 +1,4 @@
-#include "support/ScriptedMci.h"
+#include "tests/support/ScriptedMci.h"
 
 namespace quivlane::test {
 

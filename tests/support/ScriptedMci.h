@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/Mci.h"
+#include "platform/cd/Mci.h"
 
 namespace quivlane::test {
 

@@ -1,4 +1,4 @@
-#include "support/ScriptedWaveOutDevice.h"
+#include "tests/support/ScriptedWaveOutDevice.h"
 
 #include <chrono>
 

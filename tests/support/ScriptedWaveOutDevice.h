@@ -8,7 +8,7 @@
 #include <thread>
 #include <vector>
 
-#include "platform/WaveOutDevice.h"
+#include "platform/audio/WaveOutDevice.h"
 
 namespace quivlane::test {
 

@@ -1,4 +1,4 @@
-#include "support/SimulatedCdDrive.h"
+#include "tests/support/SimulatedCdDrive.h"
 
 #include <ctime>
 

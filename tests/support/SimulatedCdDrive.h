@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/CdDrive.h"
-#include "platform/Clock.h"
+#include "platform/cd/CdDrive.h"
+#include "platform/clock/Clock.h"
 
 namespace quivlane::test {
 

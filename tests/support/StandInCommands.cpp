@@ -1,4 +1,4 @@
-#include "support/StandInCommands.h"
+#include "tests/support/StandInCommands.h"
 
 #include <sys/stat.h>
 

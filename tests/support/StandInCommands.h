@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "support/TempDir.h"
+#include "tests/support/TempDir.h"
 
 namespace quivlane::test {
 

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "launcher/Mp3FolderPlayer.h"
-#include "media/Mp3Fixtures.h"
+#include "launcher/players/Mp3FolderPlayer.h"
+#include "tests/support/Mp3Fixtures.h"
 
 namespace quivlane {
 namespace {

@@ -8,7 +8,7 @@
 #include <set>
 #include <vector>
 
-#include "launcher/tooltip/DrawManager.h"
+#include "launcher/tooltip/render/DrawManager.h"
 
 namespace quivlane {
 namespace {

@@ -7,9 +7,9 @@
 #include <cstdlib>
 #include <memory>
 
-#include "HtmlTestSupport.h"
-#include "launcher/tooltip/HtmlDrawer.h"
-#include "support/FakePorts.h"
+#include "launcher/tooltip/render/HtmlDrawer.h"
+#include "tests/launcher/tooltip/HtmlTestSupport.h"
+#include "tests/support/FakePorts.h"
 
 namespace quivlane {
 namespace {

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "launcher/tooltip/HtmlBlockSplitter.h"
-#include "launcher/tooltip/HtmlPreprocessor.h"
-#include "launcher/tooltip/HtmlTableReader.h"
-#include "launcher/tooltip/HtmlTagTable.h"
-#include "launcher/tooltip/HtmlTokenReader.h"
+#include "launcher/tooltip/core/HtmlBlockSplitter.h"
+#include "launcher/tooltip/core/HtmlPreprocessor.h"
+#include "launcher/tooltip/core/HtmlTableReader.h"
+#include "launcher/tooltip/core/HtmlTagTable.h"
+#include "launcher/tooltip/core/HtmlTokenReader.h"
 
 namespace quivlane {
 namespace {

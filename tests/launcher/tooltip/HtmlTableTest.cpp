@@ -4,10 +4,10 @@
 #include <QImage>
 #include <cstdlib>
 
-#include "HtmlTestSupport.h"
-#include "launcher/tooltip/HtmlDrawer.h"
-#include "launcher/tooltip/HtmlTable.h"
-#include "support/FakePorts.h"
+#include "launcher/tooltip/render/HtmlDrawer.h"
+#include "launcher/tooltip/render/HtmlTable.h"
+#include "tests/launcher/tooltip/HtmlTestSupport.h"
+#include "tests/support/FakePorts.h"
 
 namespace quivlane {
 namespace {

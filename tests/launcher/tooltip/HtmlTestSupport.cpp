@@ -1,4 +1,4 @@
-#include "HtmlTestSupport.h"
+#include "tests/launcher/tooltip/HtmlTestSupport.h"
 
 namespace quivlane::test {
 

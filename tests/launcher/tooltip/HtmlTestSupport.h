@@ -6,7 +6,7 @@
 #include <functional>
 #include <map>
 
-#include "launcher/tooltip/HtmlResourceResolver.h"
+#include "launcher/tooltip/render/HtmlResourceResolver.h"
 
 namespace quivlane::test {
 

@@ -5,8 +5,8 @@
 #include <sstream>
 #include <string>
 
-#include "launcher/tooltip/ColorReader.h"
-#include "launcher/tooltip/QtStyleSupport.h"
+#include "launcher/tooltip/core/ColorReader.h"
+#include "launcher/tooltip/render/QtStyleSupport.h"
 
 namespace quivlane {
 namespace {

@@ -3,8 +3,8 @@
 #include <QFont>
 #include <QImage>
 
-#include "launcher/tooltip/LengthReader.h"
-#include "launcher/tooltip/QtStyleSupport.h"
+#include "launcher/tooltip/core/LengthReader.h"
+#include "launcher/tooltip/render/QtStyleSupport.h"
 
 namespace quivlane {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "launcher/tooltip/StyleSheet.h"
-#include "launcher/tooltip/TextStyle.h"
+#include "launcher/tooltip/core/StyleSheet.h"
+#include "launcher/tooltip/core/TextStyle.h"
 
 namespace quivlane {
 namespace {

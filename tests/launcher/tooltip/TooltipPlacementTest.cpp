@@ -1,8 +1,8 @@
-#include "launcher/tooltip/TooltipPlacement.h"
+#include "launcher/tooltip/core/TooltipPlacement.h"
 
 #include <gtest/gtest.h>
 
-#include "launcher/tooltip/TooltipShape.h"
+#include "launcher/tooltip/core/TooltipShape.h"
 
 namespace quivlane {
 namespace {

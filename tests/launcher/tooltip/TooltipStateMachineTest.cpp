@@ -1,4 +1,4 @@
-#include "launcher/tooltip/TooltipStateMachine.h"
+#include "launcher/tooltip/core/TooltipStateMachine.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@ namespace {
 using SM = TooltipStateMachine;
 
 // Windows timers repeat until stopped; time only moves when a test says so.
-class FakeHost final : public TooltipHost {
+class FakeHost final : public TooltipWindowPort {
   public:
     struct Tool {
         int control;

@@ -11,8 +11,8 @@
 #include <QWidget>
 #include <memory>
 
-#include "launcher/tooltip/HtmlTooltip.h"
-#include "support/FakePorts.h"
+#include "launcher/tooltip/window/HtmlTooltip.h"
+#include "tests/support/FakePorts.h"
 
 namespace quivlane {
 namespace {

@@ -1,2 +1,0 @@
-# The jukebox and the alarms on the desktop bus.
-add_subdirectory(bus)
