@@ -79,6 +79,38 @@ TEST_F(LauncherBarTest, LaysOutTheControlsInDialogUnits) {
     EXPECT_EQ(LauncherBar::PlacementFor({1920, 30, 1280, 770}, {197, 419}), QPoint(2958, 341));
 }
 
+// The real bar's controls on its picture: the display in the picture's dark glass, the lamps
+// in their sockets, every button on the panel clear of the key colour.
+TEST_F(LauncherBarTest, ItsControlsSitOnThePicture) {
+    LauncherBar& b = Bar();
+    const QImage& picture = b.Background();
+    ASSERT_FALSE(picture.isNull());
+
+    const QRect d = b.Display()->geometry();
+    for (const QPoint p : {d.topLeft() - QPoint(2, 2), d.bottomRight() + QPoint(2, 2),
+                           QPoint(d.center().x(), d.top() - 2)}) {
+        EXPECT_LT(picture.pixelColor(p).value(), 90) << p.x() << "," << p.y();
+    }
+    for (const IndicatorLight* lamp : {b.PowerLight(), b.ActionLight()}) {
+        const QPoint c = lamp->LampRect().translated(lamp->pos()).center();
+        for (const QPoint p :
+             {c, c + QPoint(6, 0), c - QPoint(6, 0), c + QPoint(0, 6), c - QPoint(0, 6)}) {
+            EXPECT_LT(picture.pixelColor(p).value(), 100) << p.x() << "," << p.y();
+        }
+    }
+    const QRegion mask = b.mask();
+    int buttons = 0;
+    for (const QObject* child : b.children()) {
+        if (const auto* button = qobject_cast<const GradientButton*>(child)) {
+            const QRect g = button->geometry();
+            EXPECT_TRUE(mask.contains(g.topLeft()) && mask.contains(g.bottomRight()))
+                << button->text().toStdString();
+            ++buttons;
+        }
+    }
+    EXPECT_EQ(buttons, 20);
+}
+
 TEST_F(LauncherBarTest, CaptionsAndColoursComeFromTheFile) {
     WriteConfig("<BOUTONQUITTER>NON</BOUTONQUITTER>",
                 "<BOUTON1><TEXTE>Musique</TEXTE><COULEURTEXTE>ROUGE</COULEURTEXTE></BOUTON1>"
