@@ -10,6 +10,7 @@
 #include <string>
 
 #include "config/ConfigFile.h"
+#include "config/LinkFormats.h"
 #include "config/XmlSettingsStore.h"
 #include "platform/dialogs/MessageBoxes.h"
 
@@ -33,22 +34,22 @@ const std::string& FullFile() {
         SilentBoxes boxes;
         quivlane::XmlSettingsStore store(boxes);
         store.SetPath(file);
-        for (const char* key :
-             {"SON", "AUTOSTART", "BOUTONQUITTER", "TOOLTIPS", "AUTOHIDE", "HORLOGE"}) {
-            store.SetValue("PARAMETRES", key, "OUI");
+        using namespace quivlane::config;
+        for (const char* key : {kSon, kAutostart, kBoutonQuitter, kTooltips, kAutohide, kHorloge}) {
+            store.SetValue(kSettingsSection, key, kOui);
         }
-        for (int n = 1; n <= 19; ++n) {
+        for (int n = 1; n <= kButtonCount; ++n) {
             const std::string section = quivlane::ButtonSection(n);
-            store.SetValue(section, "TEXTE", "Bouton é" + std::to_string(n));
+            store.SetValue(section, kTexte, "Bouton é" + std::to_string(n));
             store.SetValue(
-                section, "LIEN",
+                section, kLien,
                 "/home/utilisateur/Documents/dossier " + std::to_string(n) + "/fichier.txt");
             store.SetValue(
-                section, "COMMENTAIRE",
+                section, kCommentaire,
                 "<h1>Bouton " + std::to_string(n) +
                     "</h1><p>Un commentaire de taille moyenne, accentué, avec "
                     "<b>du gras</b> et un <a href=\"https://example.org\">lien</a>.</p>");
-            store.SetValue(section, "COULEURTEXTE", "BLEU");
+            store.SetValue(section, kCouleurTexte, "BLEU");
         }
         std::atexit([] { ::unlink(path.c_str()); });
         return file;
@@ -71,7 +72,8 @@ void BM_OneGetValue(benchmark::State& state) {
     quivlane::XmlSettingsStore store(boxes);
     store.SetPath(path);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(store.GetValue("BOUTON19", "COMMENTAIRE", ""));
+        benchmark::DoNotOptimize(
+            store.GetValue(quivlane::ButtonSection(19), quivlane::config::kCommentaire, ""));
     }
 }
 BENCHMARK(BM_OneGetValue);
@@ -82,8 +84,7 @@ void BM_LauncherStart(benchmark::State& state) {
     quivlane::XmlSettingsStore store(boxes);
     store.SetPath(path);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(quivlane::ReadLauncherConfig(store));
-        benchmark::DoNotOptimize(quivlane::FindButtonWithLink(store, path, "CACHER_QUIVLANE"));
+        benchmark::DoNotOptimize(quivlane::ReadLauncherConfig(store, path, "CACHER_QUIVLANE"));
     }
 }
 BENCHMARK(BM_LauncherStart);
@@ -94,7 +95,8 @@ void BM_SetValue(benchmark::State& state) {
     quivlane::XmlSettingsStore store(boxes);
     store.SetPath(path);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(store.SetValue("BOUTON7", "LIEN", "DEFINIR_ALARME?07:30"));
+        benchmark::DoNotOptimize(store.SetValue(quivlane::ButtonSection(7), quivlane::config::kLien,
+                                                quivlane::LinkFormats::FormatAlarmLink("07:30")));
     }
 }
 BENCHMARK(BM_SetValue);

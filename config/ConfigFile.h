@@ -4,7 +4,6 @@
 #include <string>
 
 #include "config/ButtonSettings.h"
-#include "config/GlobalSettings.h"
 #include "config/SettingsStore.h"
 
 namespace quivlane {
@@ -21,6 +20,7 @@ inline constexpr int kLastButtonId = 1018;
 inline constexpr const char* kFileName = "Quivlane.xml";
 inline constexpr const char* kRoot = "XMLConfigSettings";
 inline constexpr const char* kSettingsSection = "PARAMETRES";
+inline constexpr const char* kButtonPrefix = "BOUTON";
 inline constexpr const char* kSon = "SON";
 inline constexpr const char* kAutostart = "AUTOSTART";
 inline constexpr const char* kBoutonQuitter = "BOUTONQUITTER";
@@ -67,18 +67,14 @@ struct EditorSwitches {
 struct LauncherConfig {
     LauncherSettings settings;
     std::array<ButtonSettings, config::kButtonCount> buttons;  // index n - 1
+    int hideButtonId = -1;                                     // as FindButtonWithLink gives it
 };
 
-// Launcher start, first group: BOUTONQUITTER, SON, TOOLTIPS (3 reads).
-void ReadLauncherLeadingSwitches(SettingsStore& store, LauncherSettings& settings);
-// Launcher start, last group: AUTOHIDE, HORLOGE (2 reads).
-void ReadLauncherTrailingSwitches(SettingsStore& store, LauncherSettings& settings);
-// Both groups (5 reads), for callers that do not interleave the buttons.
-LauncherSettings ReadLauncherSettings(SettingsStore& store);
-// TEXTE ("RIEN"), LIEN (""), COULEURTEXTE ("NOIR"), COMMENTAIRE ("") of BOUTONn (4 reads).
-ButtonSettings ReadButtonForLauncher(SettingsStore& store, int n);
-// The whole start-up sequence: leading switches, buttons 1 ... 19, trailing switches (81 reads).
-LauncherConfig ReadLauncherConfig(SettingsStore& store);
+// The launcher's start, bound to configPath (100 reads): BOUTONQUITTER, SON, TOOLTIPS; then
+// TEXTE ("RIEN"), LIEN (""), COULEURTEXTE ("NOIR"), COMMENTAIRE ("") of BOUTON1 ... BOUTON19;
+// then the search for the first button whose link is hideLink; last AUTOHIDE, HORLOGE.
+LauncherConfig ReadLauncherConfig(SettingsStore& store, const std::string& configPath,
+                                  const std::string& hideLink);
 
 // The id (1000 ... 1018) of the first button from firstId on whose LIEN (default "RIEN") equals
 // link exactly, or -1. firstId -1 means 1000. Binds the store to configPath first.
@@ -87,11 +83,8 @@ int FindButtonWithLink(SettingsStore& store, const std::string& configPath, cons
 
 // Editor start: SON, BOUTONQUITTER, TOOLTIPS, AUTOSTART, AUTOHIDE, HORLOGE (6 reads).
 EditorSwitches ReadEditorSwitches(SettingsStore& store);
-// The raw values as the editor reads them (same order and defaults as ReadEditorSwitches).
-GlobalSettings ReadGlobalSettingsForEditor(SettingsStore& store);
 // TEXTE, LIEN, COMMENTAIRE, COULEURTEXTE, each defaulting to "" (4 reads). The section is the
 // element name, e.g. "BOUTON7".
 ButtonSettings ReadButtonForEditor(SettingsStore& store, const std::string& section);
-ButtonSettings ReadButtonForEditor(SettingsStore& store, int n);
 
 }  // namespace quivlane

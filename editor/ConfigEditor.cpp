@@ -10,6 +10,7 @@
 #include "base/TextEncoding.h"
 #include "config/ConfigSkeleton.h"
 #include "config/LabelColour.h"
+#include "config/LinkFormats.h"
 #include "config/XmlCheck.h"
 #include "editor/EditorPaths.h"
 #include "editor/RegistryValue.h"
@@ -141,9 +142,9 @@ bool ConfigEditor::SelectButton(const std::string& entry) {
     view_.EnableSaveButton(true);
 
     std::string section = entry;
-    constexpr std::string_view kSpaced = "BOUTON ";
-    for (auto at = section.find(kSpaced); at != std::string::npos; at = section.find(kSpaced, at)) {
-        section.replace(at, kSpaced.size(), "BOUTON");
+    const std::string spaced = std::string(config::kButtonPrefix) + " ";
+    for (auto at = section.find(spaced); at != std::string::npos; at = section.find(spaced, at)) {
+        section.replace(at, spaced.size(), config::kButtonPrefix);
     }
     currentSection_ = section;
 
@@ -299,7 +300,7 @@ bool ConfigEditor::SaveButton() {
     }
 
     // An alarm link's label is written over with the alarm's, after the link.
-    const bool alarm = link.compare(0, kAlarmKeyword.size(), kAlarmKeyword) == 0;
+    const bool alarm = LinkFormats::IsAlarmLink(link);
     struct Field {
         const char* key;
         const std::string& shown;

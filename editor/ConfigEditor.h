@@ -47,7 +47,6 @@ class ConfigEditor {
     static constexpr std::string_view kFileFilter = "Tous fichiers (*.*)|*.*||";
     static constexpr std::string_view kAutostartPath =
         "Software\\Microsoft\\Windows\\CurrentVersion\\Run\\Quivlane";
-    static constexpr std::string_view kAlarmKeyword = "DEFINIR_ALARME";
     static constexpr std::string_view kAlarmLabel = "ALARME";
 
     // Refusal and acknowledgement tones (Hz, ms).

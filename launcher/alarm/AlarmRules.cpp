@@ -3,46 +3,14 @@
 #include <algorithm>
 #include <cstdio>
 #include <limits>
-#include <vector>
+#include <optional>
 
+#include "config/ConfigFile.h"
 #include "config/LinkFormats.h"
 
 namespace quivlane {
 
 namespace {
-
-constexpr std::size_t kShortestTimedLink = 16;
-constexpr std::size_t kHourAt = 15;  // 0-based character index
-constexpr std::size_t kMinuteAt = 18;
-constexpr const char* kLinkKey = "LIEN";
-
-// The link is UTF-8 and the positions count characters; a byte that does not start a valid
-// sequence counts as one character, as everywhere else in the configuration.
-std::vector<std::string> SplitCharacters(const std::string& text) {
-    std::vector<std::string> characters;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        std::size_t length = 1;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-        }
-        bool valid = i + length <= text.size();
-        for (std::size_t k = 1; valid && k < length; ++k) {
-            valid = (static_cast<unsigned char>(text[i + k]) & 0xC0) == 0x80;
-        }
-        if (!valid) {
-            length = 1;
-        }
-        characters.push_back(text.substr(i, length));
-        i += length;
-    }
-    return characters;
-}
 
 std::string TwoDigits(int value) {
     char buffer[16];
@@ -67,20 +35,12 @@ void AlarmRules::Reset() {
 }
 
 void AlarmRules::LoadFromLink(const std::string& link) {
-    const std::vector<std::string> characters = SplitCharacters(link);
-    if (characters.size() < kShortestTimedLink) {
+    const std::optional<LinkFormats::AlarmFields> fields = LinkFormats::AlarmTimeFields(link);
+    if (!fields) {
         return;
     }
-    // A link cut short inside the time keeps what it has.
-    auto pick = [&characters](std::size_t at) {
-        std::string text;
-        for (std::size_t i = at; i < at + 2 && i < characters.size(); ++i) {
-            text += characters[i];
-        }
-        return text;
-    };
-    hourText_ = pick(kHourAt);
-    minuteText_ = pick(kMinuteAt);
+    hourText_ = fields->hour;
+    minuteText_ = fields->minute;
     // A damaged time is shown as the one that accepting would store, not as it stands.
     hourText_ = ProperOr(hourText_, kMaxHour, HourPosition());
     minuteText_ = ProperOr(minuteText_, kMaxMinute, MinutePosition());
@@ -113,7 +73,7 @@ std::string AlarmRules::AcceptedTime() const {
 }
 
 std::string AlarmRules::SectionOf(int buttonId) {
-    return "BOUTON" + std::to_string(buttonId - 999);
+    return ButtonSection(buttonId - config::kFirstButtonId + 1);
 }
 
 int AlarmRules::DecimalValue(const std::string& text) {
@@ -149,21 +109,21 @@ SettingsStore::ValueChange StillAnAlarm(std::string link) {
 void AlarmRules::Load(SettingsStore& store, const std::string& configPath, int buttonId) {
     Reset();
     store.SetPath(configPath);
-    LoadFromLink(store.GetValue(SectionOf(buttonId), kLinkKey, ""));
+    LoadFromLink(store.GetValue(SectionOf(buttonId), config::kLien, ""));
 }
 
 std::string AlarmRules::Accept(SettingsStore& store, const std::string& configPath,
                                int buttonId) const {
     const std::string time = AcceptedTime();
     store.SetPath(configPath);
-    store.ChangeValue(SectionOf(buttonId), kLinkKey,
+    store.ChangeValue(SectionOf(buttonId), config::kLien,
                       StillAnAlarm(LinkFormats::FormatAlarmLink(time)));
     return time;
 }
 
 std::string AlarmRules::Delete(SettingsStore& store, const std::string& configPath, int buttonId) {
     store.SetPath(configPath);
-    store.ChangeValue(SectionOf(buttonId), kLinkKey, StillAnAlarm(LinkFormats::kAlarmKeyword));
+    store.ChangeValue(SectionOf(buttonId), config::kLien, StillAnAlarm(LinkFormats::kAlarmKeyword));
     return kDeleted;
 }
 

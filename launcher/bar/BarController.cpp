@@ -4,6 +4,7 @@
 
 #include "config/ConfigPaths.h"
 #include "config/LabelColour.h"
+#include "config/LinkFormats.h"
 #include "launcher/bar/KeywordTable.h"
 #include "launcher/bar/TextRules.h"
 
@@ -17,18 +18,11 @@ constexpr Rgb kClickLit{255, 60, 0};
 constexpr Rgb kFarewellLit{239, 224, 80};
 constexpr Rgb kQuitCaption{255, 0, 0};
 
-constexpr const char* kParameters = "PARAMETRES";
-constexpr const char* kMp3Keyword = "LECTEUR_MP3";
 constexpr const char* kCdKeyword = "LECTEUR_CD";
-constexpr const char* kAlarmKeyword = "DEFINIR_ALARME";
 constexpr const char* kHideKeyword = "CACHER_QUIVLANE";
 
 constexpr int kFirstPlayerCommand = 32771;
 constexpr int kLastPlayerCommand = 32788;
-
-bool StartsWith(const std::string& text, const char* prefix) {
-    return text.starts_with(prefix);
-}
 
 std::string Replaced(std::string text, char from, char to) {
     for (char& c : text) {
@@ -45,10 +39,6 @@ std::string TwoDigits(int value) {
     return buffer;
 }
 
-std::string RecordName(int index) {
-    return "BOUTON" + std::to_string(index + 1);
-}
-
 }  // namespace
 
 BarController::BarController(BarView& view, SettingsStore& settings, BarPorts ports)
@@ -56,13 +46,12 @@ BarController::BarController(BarView& view, SettingsStore& settings, BarPorts po
 
 void BarController::StartUp(const std::string& configPath) {
     configPath_ = configPath;
-    settings_.SetPath(configPath_);
     players_ = PlayerState{};
     closed_ = false;
 
-    quitButtonShown_ = settings_.GetValue(kParameters, "BOUTONQUITTER", "OUI") != "NON";
-    soundOn_ = settings_.GetValue(kParameters, "SON", "NON") != "NON";
-    tooltipsOn_ = settings_.GetValue(kParameters, "TOOLTIPS", "NON") != "NON";
+    const LauncherConfig file = ReadLauncherConfig(settings_, configPath_, kHideKeyword);
+    switches_ = file.settings;
+    slots_ = file.buttons;
 
     for (ButtonAlarm& alarm : alarms_) {
         alarm.rung = false;
@@ -70,31 +59,25 @@ void BarController::StartUp(const std::string& configPath) {
 
     for (int index = 0; index < kButtonCount; ++index) {
         const int id = kFirstButtonId + index;
-        const std::string record = RecordName(index);
-        ButtonSettings& slot = slots_[index];
-        slot.label = settings_.GetValue(record, "TEXTE", "RIEN");
-        slot.link = settings_.GetValue(record, "LIEN", "");
-        slot.colourName = settings_.GetValue(record, "COULEURTEXTE", "NOIR");
-        slot.comment = settings_.GetValue(record, "COMMENTAIRE", "");
-
-        alarms_[index].time = AlarmTimeOfLink(slot.link);
+        const ButtonSettings& slot = slots_[index];
+        alarms_[index].time = LinkFormats::AlarmTime(slot.link);
         SetCaption(index, slot.label);
         view_.SetButtonCaptionColour(id, CaptionColour(slot.colourName));
         if (!alarms_[index].time.empty()) {
             SetCaption(index, "ALRM " + Replaced(alarms_[index].time, ';', ':'));
         }
-        if (tooltipsOn_ && !slot.comment.empty() && features_.tooltips != nullptr) {
+        if (switches_.tooltipsOn && !slot.comment.empty() && features_.tooltips != nullptr) {
             features_.tooltips->AddTool(id, "<h1>" + slot.comment + "</h1>");
         }
     }
 
     view_.SetButtonCaptionColour(kQuitButtonId, kQuitCaption);
-    view_.SetQuitButtonVisible(quitButtonShown_);
-    if (tooltipsOn_ && features_.tooltips != nullptr) {
+    view_.SetQuitButtonVisible(switches_.quitButtonShown);
+    if (switches_.tooltipsOn && features_.tooltips != nullptr) {
         features_.tooltips->AddTool(kQuitButtonId, "<h1>Quitter le programme</h1>");
     }
 
-    hasTrayIcon_ = FindButtonWithLink(kHideKeyword, -1) != -1;
+    hasTrayIcon_ = file.hideButtonId != -1;
     if (hasTrayIcon_) {
         if (features_.tray != nullptr) {
             features_.tray->Create();
@@ -107,11 +90,9 @@ void BarController::StartUp(const std::string& configPath) {
     view_.PaintDisplayNow();
 
     autoHideState_ = AutoHideState::Shown;
-    autoHideOn_ = settings_.GetValue(kParameters, "AUTOHIDE", "NON") == "OUI";
-    if (autoHideOn_) {
+    if (switches_.autoHideOn) {
         view_.StartTimer(kFadeTimerId, kFadePeriodMs);
     }
-    clockOn_ = settings_.GetValue(kParameters, "HORLOGE", "NON") != "NON";
     view_.StartTimer(kTickTimerId, kTickPeriodMs);
 }
 
@@ -130,12 +111,12 @@ void BarController::OnButtonClicked(int id) {
 
     const ButtonSettings& slot = slots_[index];
     if (slot.link.empty() || slot.label.empty()) {
-        if (soundOn_) {
+        if (switches_.soundOn) {
             ports_.sound.Beep(100, 150);
         }
         return;
     }
-    if (soundOn_) {
+    if (switches_.soundOn) {
         ports_.sound.Beep(200, 100);
     }
 
@@ -145,14 +126,14 @@ void BarController::OnButtonClicked(int id) {
     view_.SetDisplayColours(kBlack, kClickLit, kUnlit);
     view_.SetDisplayText("Patientez ... ");
     view_.PaintDisplayNow();
-    if (clockOn_) {
+    if (switches_.clockOn) {
         view_.StopTimer(kTickTimerId);
     }
 
     // Copied: the alarm dialog's answer may change the slot while we still need the link.
     const std::string link = slot.link;
-    const bool isMp3 = StartsWith(link, kMp3Keyword);
-    const bool isAlarm = StartsWith(link, kAlarmKeyword);
+    const bool isMp3 = LinkFormats::IsMp3Link(link);
+    const bool isAlarm = LinkFormats::IsAlarmLink(link);
 
     if (GoesToShell(link)) {
         if (!isMp3 && !isAlarm) {
@@ -160,8 +141,7 @@ void BarController::OnButtonClicked(int id) {
         }
     } else {
         if (isMp3) {
-            // The character after the keyword is taken to be the "?".
-            players_.mp3Folder = link.size() > 11 ? link.substr(12) : std::string();
+            players_.mp3Folder = LinkFormats::Mp3Folder(link);
             if (features_.players != nullptr) {
                 features_.players->OpenMp3Menu(id, players_);
             }
@@ -184,7 +164,7 @@ void BarController::OnButtonClicked(int id) {
         ports_.clock.Wait(1000);
         ShowMessage(centred);
     }
-    if (clockOn_) {
+    if (switches_.clockOn) {
         ports_.clock.Wait(1000);
         view_.StartTimer(kTickTimerId, kTickPeriodMs);
     }
@@ -318,7 +298,7 @@ void BarController::Tick() {
         ShowGreeting("QUIVLANE VOUS SOUHAITE UNE TRES BONNE ANNEE ");
     }
 
-    if (clockOn_) {
+    if (switches_.clockOn) {
         view_.SetDisplayColours(kBlack, ClockColour(t.hour), kUnlit);
         const bool greetingMinute =
             minuteKey == "29021200" || minuteKey == "25121200" || minuteKey == "01011200";
@@ -355,14 +335,7 @@ void BarController::ShowGreeting(const std::string& text) {
 }
 
 int BarController::FindButtonWithLink(const std::string& text, int firstId) {
-    settings_.SetPath(configPath_);
-    const int start = firstId < kFirstButtonId ? kFirstButtonId : firstId;
-    for (int id = start; id <= kLastButtonId; ++id) {
-        if (settings_.GetValue(RecordName(id - kFirstButtonId), "LIEN", "RIEN") == text) {
-            return id;
-        }
-    }
-    return -1;
+    return quivlane::FindButtonWithLink(settings_, configPath_, text, firstId);
 }
 
 void BarController::OnMenuCommand(int command) {
@@ -447,18 +420,11 @@ bool BarController::GoesToShell(const std::string& link) {
     // "/" separates paths here as the backslash does on the original host.
     const bool hasSeparator =
         link.find('\\') != std::string::npos || link.find('/') != std::string::npos;
-    const bool mp3 = StartsWith(link, kMp3Keyword);
+    const bool mp3 = LinkFormats::IsMp3Link(link);
     if (hasSeparator && !mp3) {
         return true;
     }
-    return link.find(':') != std::string::npos && !mp3 && !StartsWith(link, kAlarmKeyword);
-}
-
-std::string BarController::AlarmTimeOfLink(const std::string& link) {
-    if (link.size() == 20 && StartsWith(link, kAlarmKeyword) && link[14] == '?') {
-        return link.substr(15, 5);
-    }
-    return {};
+    return link.find(':') != std::string::npos && !mp3 && !LinkFormats::IsAlarmLink(link);
 }
 
 }  // namespace quivlane

@@ -8,6 +8,7 @@
 
 #include "base/Rgb.h"
 #include "config/ButtonSettings.h"
+#include "config/ConfigFile.h"
 #include "config/SettingsStore.h"
 #include "launcher/bar/BarPorts.h"
 #include "launcher/bar/BarView.h"
@@ -21,9 +22,9 @@ namespace quivlane {
 // the one-second tick, fading, farewell and close.
 class BarController {
   public:
-    static constexpr int kButtonCount = 19;
-    static constexpr int kFirstButtonId = 1000;
-    static constexpr int kLastButtonId = 1018;
+    static constexpr int kButtonCount = config::kButtonCount;
+    static constexpr int kFirstButtonId = config::kFirstButtonId;
+    static constexpr int kLastButtonId = config::kLastButtonId;
     static constexpr int kQuitButtonId = 1;
     static constexpr int kFadeTimerId = 1;
     static constexpr int kTickTimerId = 2;
@@ -69,18 +70,16 @@ class BarController {
     static Rgb ClockColour(int hour);
     // The click's routing rule: true when the link belongs to the desktop shell.
     static bool GoesToShell(const std::string& link);
-    // "DEFINIR_ALARME?HH:MM" gives its five time characters; anything else gives "".
-    static std::string AlarmTimeOfLink(const std::string& link);
 
     const ButtonSettings& Slot(int index) const { return slots_.at(index); }
     const ButtonAlarm& Alarm(int index) const { return alarms_.at(index); }
     const std::string& Caption(int index) const { return captions_.at(index); }
     const std::string& ConfigPath() const { return configPath_; }
-    bool SoundOn() const { return soundOn_; }
-    bool TooltipsOn() const { return tooltipsOn_; }
-    bool ClockOn() const { return clockOn_; }
-    bool AutoHideOn() const { return autoHideOn_; }
-    bool QuitButtonShown() const { return quitButtonShown_; }
+    bool SoundOn() const { return switches_.soundOn; }
+    bool TooltipsOn() const { return switches_.tooltipsOn; }
+    bool ClockOn() const { return switches_.clockOn; }
+    bool AutoHideOn() const { return switches_.autoHideOn; }
+    bool QuitButtonShown() const { return switches_.quitButtonShown; }
     bool HasTrayIcon() const { return hasTrayIcon_; }
     bool Hidden() const { return hidden_; }
     int LastClickedId() const { return lastClickedId_; }
@@ -105,11 +104,7 @@ class BarController {
     std::array<ButtonSettings, kButtonCount> slots_{};
     std::array<ButtonAlarm, kButtonCount> alarms_{};
     std::array<std::string, kButtonCount> captions_{};
-    bool soundOn_ = false;
-    bool tooltipsOn_ = false;
-    bool clockOn_ = false;
-    bool autoHideOn_ = false;
-    bool quitButtonShown_ = true;
+    LauncherSettings switches_;
     bool hasTrayIcon_ = false;
     bool hidden_ = false;
     bool closed_ = false;

@@ -5,6 +5,8 @@
 #include <random>
 #include <system_error>
 
+#include "config/ConfigFile.h"
+#include "config/LinkFormats.h"
 #include "config/SettingsStore.h"
 #include "launcher/bar/BarController.h"
 #include "media/Mp3Engine.h"
@@ -134,10 +136,10 @@ void Mp3FolderPlayer::ChooseFolder(PlayerState& state) {
     if (buttonId_ >= BarController::kFirstButtonId && buttonId_ <= BarController::kLastButtonId) {
         settings_.SetPath(bar_.ConfigPath());
         // Only while the button is still the jukebox: the editor may have changed it since.
-        const std::string link = "LECTEUR_MP3?" + *chosen;
-        settings_.ChangeValue("BOUTON" + std::to_string(buttonId_ - 999), "LIEN",
-                              [&link](const std::optional<std::string>& current) {
-                                  return current && current->rfind("LECTEUR_MP3", 0) != 0
+        const std::string link = LinkFormats::FormatMp3Link(*chosen);
+        settings_.ChangeValue(ButtonSection(buttonId_ - BarController::kFirstButtonId + 1),
+                              config::kLien, [&link](const std::optional<std::string>& current) {
+                                  return current && !LinkFormats::IsMp3Link(*current)
                                              ? std::nullopt
                                              : std::optional<std::string>(link);
                               });

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string_view>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "config/ConfigSkeleton.h"
@@ -43,7 +45,7 @@ class ConfigFileTest : public ::testing::Test {
 
 TEST_F(ConfigFileTest, LauncherStartReadsInItsOrder) {
     RecordingStore recording;
-    const LauncherConfig config = ReadLauncherConfig(recording);
+    const LauncherConfig config = ReadLauncherConfig(recording, path, "CACHER_QUIVLANE");
     std::vector<RecordingStore::Call> expected = {{"PARAMETRES", "BOUTONQUITTER", "OUI"},
                                                   {"PARAMETRES", "SON", "NON"},
                                                   {"PARAMETRES", "TOOLTIPS", "NON"}};
@@ -54,11 +56,17 @@ TEST_F(ConfigFileTest, LauncherStartReadsInItsOrder) {
         expected.emplace_back(section, "COULEURTEXTE", "NOIR");
         expected.emplace_back(section, "COMMENTAIRE", "");
     }
+    // The search for the hide button comes before the last two switches.
+    for (int n = 1; n <= 19; ++n) {
+        expected.emplace_back("BOUTON" + std::to_string(n), "LIEN", "RIEN");
+    }
     expected.emplace_back("PARAMETRES", "AUTOHIDE", "NON");
     expected.emplace_back("PARAMETRES", "HORLOGE", "NON");
     EXPECT_EQ(recording.reads, expected);
-    EXPECT_EQ(recording.reads.size(), 81u);
+    EXPECT_EQ(recording.reads.size(), 100u);
+    EXPECT_EQ(recording.paths, (std::vector<std::string>{path, path}));
     EXPECT_EQ(config.buttons[18], (ButtonSettings{"RIEN", "", "", "NOIR"}));
+    EXPECT_EQ(config.hideButtonId, -1);
 }
 
 TEST_F(ConfigFileTest, EditorReadsInItsOrder) {
@@ -75,7 +83,7 @@ TEST_F(ConfigFileTest, EditorReadsInItsOrder) {
 }
 
 TEST_F(ConfigFileTest, MissingFileGivesEachProgramItsDefaults) {
-    const LauncherConfig launcher = ReadLauncherConfig(store);
+    const LauncherConfig launcher = ReadLauncherConfig(store, path, "CACHER_QUIVLANE");
     EXPECT_EQ(launcher.settings, (LauncherSettings{true, false, false, false, false}));
     for (const ButtonSettings& slot : launcher.buttons) {
         EXPECT_EQ(slot, (ButtonSettings{"RIEN", "", "", "NOIR"}));
@@ -86,7 +94,7 @@ TEST_F(ConfigFileTest, MissingFileGivesEachProgramItsDefaults) {
 
 TEST_F(ConfigFileTest, SkeletonReadsAsEmptyLabelsAndEmptySwitches) {
     ASSERT_TRUE(WriteSkeleton(path));
-    const LauncherConfig launcher = ReadLauncherConfig(store);
+    const LauncherConfig launcher = ReadLauncherConfig(store, path, "CACHER_QUIVLANE");
     // Empty switches: anything but "NON" is on, only "OUI" fades.
     EXPECT_EQ(launcher.settings, (LauncherSettings{true, true, true, false, true}));
     for (const ButtonSettings& slot : launcher.buttons) {
@@ -94,7 +102,7 @@ TEST_F(ConfigFileTest, SkeletonReadsAsEmptyLabelsAndEmptySwitches) {
     }
     EXPECT_EQ(ReadEditorSwitches(store),
               (EditorSwitches{false, false, false, false, false, false}));
-    EXPECT_EQ(ReadButtonForEditor(store, 4), ButtonSettings{});
+    EXPECT_EQ(ReadButtonForEditor(store, "BOUTON4"), ButtonSettings{});
     EXPECT_TRUE(boxes.boxes.empty());
 }
 
@@ -105,7 +113,7 @@ TEST_F(ConfigFileTest, LauncherAndEditorJudgeValuesDifferently) {
     Set("PARAMETRES", "TOOLTIPS", "NON");
     Set("PARAMETRES", "HORLOGE", "OUI");
     Set("PARAMETRES", "AUTOSTART", "OUI");
-    const LauncherSettings launcher = ReadLauncherSettings(store);
+    const LauncherSettings launcher = ReadLauncherConfig(store, path, "CACHER_QUIVLANE").settings;
     EXPECT_TRUE(launcher.soundOn);
     EXPECT_TRUE(launcher.quitButtonShown);
     EXPECT_FALSE(launcher.autoHideOn);
@@ -113,8 +121,24 @@ TEST_F(ConfigFileTest, LauncherAndEditorJudgeValuesDifferently) {
     EXPECT_TRUE(launcher.clockOn);
     const EditorSwitches editor = ReadEditorSwitches(store);
     EXPECT_EQ(editor, (EditorSwitches{false, true, false, false, false, true}));
-    EXPECT_EQ(ReadGlobalSettingsForEditor(store),
-              (GlobalSettings{"oui", "OUI", "non", "NON", "oui", "OUI"}));
+}
+
+TEST_F(ConfigFileTest, EachEditorBoxFollowsItsOwnElement) {
+    const std::pair<std::string_view, bool EditorSwitches::*> elements[] = {
+        {"SON", &EditorSwitches::son},
+        {"AUTOSTART", &EditorSwitches::autostart},
+        {"BOUTONQUITTER", &EditorSwitches::boutonQuitter},
+        {"TOOLTIPS", &EditorSwitches::tooltips},
+        {"AUTOHIDE", &EditorSwitches::autohide},
+        {"HORLOGE", &EditorSwitches::horloge}};
+    for (const auto& [ticked, box] : elements) {
+        for (const auto& element : elements) {
+            Set("PARAMETRES", std::string(element.first), element.first == ticked ? "OUI" : "NON");
+        }
+        EditorSwitches expected{false, false, false, false, false, false};
+        expected.*box = true;
+        EXPECT_EQ(ReadEditorSwitches(store), expected) << ticked;
+    }
 }
 
 TEST_F(ConfigFileTest, ButtonsWrittenByTheEditorReadBackInTheLauncher) {
@@ -123,20 +147,19 @@ TEST_F(ConfigFileTest, ButtonsWrittenByTheEditorReadBackInTheLauncher) {
     Set("BOUTON1", "COMMENTAIRE", "<h2>Prévisions</h2>");
     Set("BOUTON1", "COULEURTEXTE", "rouge");
     Set("BOUTON4", "TEXTE", "seul");  // buttons 2, 3 and 5 are absent
-    const LauncherConfig launcher = ReadLauncherConfig(store);
+    const LauncherConfig launcher = ReadLauncherConfig(store, path, "CACHER_QUIVLANE");
     EXPECT_EQ(launcher.buttons[0], (ButtonSettings{"Météo", "https://example.org/?a=1&b=2",
                                                    "<h2>Prévisions</h2>", "rouge"}));
     EXPECT_EQ(launcher.buttons[3], (ButtonSettings{"seul", "", "", "NOIR"}));
     EXPECT_EQ(launcher.buttons[4], (ButtonSettings{"RIEN", "", "", "NOIR"}));
-    EXPECT_EQ(ReadButtonForEditor(store, 4), (ButtonSettings{"seul", "", "", ""}));
-    // The editor addresses a button by its list entry with the space removed.
+    EXPECT_EQ(ReadButtonForEditor(store, "BOUTON4"), (ButtonSettings{"seul", "", "", ""}));
     EXPECT_EQ(ReadButtonForEditor(store, "BOUTON1").label, "Météo");
 }
 
 TEST_F(ConfigFileTest, MalformedFileCostsOneMessagePerLauncherRead) {
     dir.Write("Quivlane.xml", "<XMLConfigSettings>");
-    const LauncherConfig launcher = ReadLauncherConfig(store);
-    EXPECT_EQ(boxes.boxes.size(), 81u);
+    const LauncherConfig launcher = ReadLauncherConfig(store, path, "CACHER_QUIVLANE");
+    EXPECT_EQ(boxes.boxes.size(), 100u);
     EXPECT_EQ(launcher.buttons[0].label, "RIEN");
     boxes.boxes.clear();
     EXPECT_EQ(FindButtonWithLink(store, path, "CACHER_QUIVLANE"), -1);

@@ -23,10 +23,20 @@ TEST(LinkFormatsTest, AlarmTimeOnlyFromExactTwentyCharacterLinks) {
 
     EXPECT_EQ(LinkFormats::FormatAlarmLink("23:05"), "DEFINIR_ALARME?23:05");
     EXPECT_EQ(LinkFormats::AlarmTime(LinkFormats::FormatAlarmLink("23:05")), "23:05");
-    EXPECT_EQ(LinkFormats::FormatMp3Link("/home/moi/Musique"), "LECTEUR_MP3?/home/moi/Musique");
     EXPECT_TRUE(LinkFormats::IsAlarmLink("DEFINIR_ALARME"));
     EXPECT_TRUE(LinkFormats::IsAlarmLink("DEFINIR_ALARMES et plus"));
     EXPECT_FALSE(LinkFormats::IsAlarmLink("DEFINIR_ALARM"));
+}
+
+TEST(LinkFormatsTest, Mp3FolderFollowsTheKeywordAndOneCharacter) {
+    EXPECT_EQ(LinkFormats::FormatMp3Link("/home/moi/Musique"), "LECTEUR_MP3?/home/moi/Musique");
+    EXPECT_EQ(LinkFormats::Mp3Folder(LinkFormats::FormatMp3Link("/home/é")), "/home/é");
+    EXPECT_EQ(LinkFormats::Mp3Folder("LECTEUR_MP3"), "");
+    EXPECT_EQ(LinkFormats::Mp3Folder("LECTEUR_MP3?"), "");
+    // Whatever stands in place of the "?" is skipped whole, even an accented letter.
+    EXPECT_EQ(LinkFormats::Mp3Folder("LECTEUR_MP3é/musique"), "/musique");
+    EXPECT_EQ(LinkFormats::Mp3Folder("/home/LECTEUR_MP3?/musique"), "");
+    EXPECT_FALSE(LinkFormats::IsMp3Link("LECTEUR_MP"));
 }
 
 TEST(LabelColourTest, FiveExactNamesEverythingElseBlack) {

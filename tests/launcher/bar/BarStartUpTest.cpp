@@ -121,6 +121,12 @@ TEST_F(BarStartUpTest, AlarmLinksGiveTimesOnlyAtTwentyCharacters) {
     EXPECT_EQ(view.captions[1003], "ALRM 07:30");
     EXPECT_EQ(bar.Alarm(3).time, "07;30");
     EXPECT_EQ(view.captions[1004], "Autre");
+
+    // Twenty characters but twenty-one bytes: the time is counted in characters.
+    Button(6, "Accent", "DEFINIR_ALARME?é7:30");
+    Start();
+    EXPECT_EQ(view.captions[1005], "ALRM é7:30");
+    EXPECT_EQ(bar.Alarm(5).time, "é7:30");
 }
 
 TEST_F(BarStartUpTest, TooltipsOnlyWhenSwitchedOnAndCommented) {
