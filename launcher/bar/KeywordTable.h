@@ -22,8 +22,8 @@ struct KeywordRow {
     std::string_view parameters;
 };
 
-// The keywords of the built-in branch, in the order they are tested. The host Shell maps the
-// programs to its own equivalents, so the rows stay as the Windows originals.
+// The keywords of the built-in branch, in the order they are tested. Programs are the
+// KeywordPrograms calls, which the host Shell maps to its own equivalents.
 class KeywordTable {
   public:
     static std::span<const KeywordRow> Rows();

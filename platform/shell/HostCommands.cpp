@@ -70,94 +70,73 @@ std::vector<HostCommand> FirstOf(std::initializer_list<Argv> commands) {
     return list;
 }
 
-const std::string kRundll = "rundll32.exe";
-const std::string kExplorer = "explorer.exe";
-const std::string kCmd = "cmd.exe";
+using P = KeywordPrograms;
 
 std::vector<HostCommandRow> BuildRows() {
     return {
-        {"qvlmg.exe",
-         "",
+        {P::kMagnifier,
          {HostCommand{{"qvlmg"}, {}, {}, true}, Run({"qvlmg"}), Run({"kmag"}), Run({"magnus"})}},
-        {kRundll, "SHELL32.DLL,Control_RunDLL desk.cpl,,0",
-         SettingsPage("display", "kcm_kscreen", "xfce4-display-settings")},
-        {kRundll, "shell32,Control_RunDLL  main.cpl,,0",
-         SettingsPage("mouse", "kcm_mouse", "xfce4-mouse-settings")},
-        {kRundll, "shell32,Control_RunDLL  main.cpl,@1,0",
-         SettingsPage("keyboard", "kcm_keyboard", "xfce4-keyboard-settings")},
-        {"sndvol32", "",
-         FirstOf({{"pavucontrol"},
-                  {"pavucontrol-qt"},
-                  {"gnome-control-center", "sound"},
-                  {"systemsettings", "kcm_pulseaudio"}})},
-        {kExplorer, " ::{2227A280-3AEA-1069-A2DE-08002B30309D}",
-         FirstOf({{"system-config-printer"},
-                  {"gnome-control-center", "printers"},
-                  {"systemsettings", "kcm_printer_manager"}})},
-        {kExplorer, " ::{645FF040-5081-101B-9F08-00AA002F954E}",
-         FirstOf({{"xdg-open", "trash:///"}, {"gio", "open", "trash:///"}})},
+        {P::kDisplay, SettingsPage("display", "kcm_kscreen", "xfce4-display-settings")},
+        {P::kMouse, SettingsPage("mouse", "kcm_mouse", "xfce4-mouse-settings")},
+        {P::kKeyboard, SettingsPage("keyboard", "kcm_keyboard", "xfce4-keyboard-settings")},
+        {P::kVolume, FirstOf({{"pavucontrol"},
+                              {"pavucontrol-qt"},
+                              {"gnome-control-center", "sound"},
+                              {"systemsettings", "kcm_pulseaudio"}})},
+        {P::kPrinters, FirstOf({{"system-config-printer"},
+                                {"gnome-control-center", "printers"},
+                                {"systemsettings", "kcm_printer_manager"}})},
+        {P::kRecycleBin, FirstOf({{"xdg-open", "trash:///"}, {"gio", "open", "trash:///"}})},
         // The computer's own drives and folders: the file manager at the root.
-        {kExplorer, " ::{20D04FE0-3AEA-1069-A2D8-08002B30309D}",
-         FirstOf({{"xdg-open", "/"}, {"gio", "open", "/"}})},
-        {kRundll, "shell32,Control_RunDLL ,,0",
-         FirstOf({{"gnome-control-center"},
-                  {"systemsettings"},
-                  {"systemsettings5"},
-                  {"xfce4-settings-manager"}})},
-        {kRundll, "shell32,Control_RunDLL  access.cpl,,0",
+        {P::kMyComputer, FirstOf({{"xdg-open", "/"}, {"gio", "open", "/"}})},
+        {P::kControlPanel, FirstOf({{"gnome-control-center"},
+                                    {"systemsettings"},
+                                    {"systemsettings5"},
+                                    {"xfce4-settings-manager"}})},
+        {P::kAccessibility,
          SettingsPage("universal-access", "kcm_access", "xfce4-accessibility-settings")},
-        {kRundll, "shell32,Control_RunDLL  appwiz.cpl,,0",
-         FirstOf({{"gnome-software"}, {"plasma-discover"}})},
-        {kRundll, "shell32,Control_RunDLL  inetcpl.cpl,,0",
+        {P::kPrograms, FirstOf({{"gnome-software"}, {"plasma-discover"}})},
+        {P::kInternet,
          FirstOf({{"gnome-control-center", "network"}, {"systemsettings", "kcm_proxy"}})},
-        {kRundll, "shell32,Control_RunDLL  intl.cpl,,0",
-         SettingsPage("region", "kcm_regionandlang", "")},
-        {kRundll, "shell32,Control_RunDLL  joy.cpl,,0",
-         FirstOf({{"jstest-gtk"}, {"systemsettings", "kcm_gamecontroller"}})},
-        {kRundll, "shell32,Control_RunDLL  mmsys.cpl,,0",
-         FirstOf({{"gnome-control-center", "sound"},
-                  {"systemsettings", "kcm_pulseaudio"},
-                  {"pavucontrol"},
-                  {"pavucontrol-qt"}})},
-        {kRundll, "shell32,Control_RunDLL  ncpa.cpl,,0",
-         FirstOf({{"gnome-control-center", "network"},
-                  {"systemsettings", "kcm_networkmanagement"},
-                  {"nm-connection-editor"}})},
-        {kRundll, "shell32,Control_RunDLL  nusrmgr.cpl,,0",
-         FirstOf({{"gnome-control-center", "user-accounts"},
-                  {"systemsettings", "kcm_users"},
-                  {"users-admin"}})},
+        {P::kRegion, SettingsPage("region", "kcm_regionandlang", "")},
+        {P::kJoysticks, FirstOf({{"jstest-gtk"}, {"systemsettings", "kcm_gamecontroller"}})},
+        {P::kSounds, FirstOf({{"gnome-control-center", "sound"},
+                              {"systemsettings", "kcm_pulseaudio"},
+                              {"pavucontrol"},
+                              {"pavucontrol-qt"}})},
+        {P::kNetwork, FirstOf({{"gnome-control-center", "network"},
+                               {"systemsettings", "kcm_networkmanagement"},
+                               {"nm-connection-editor"}})},
+        {P::kUsers, FirstOf({{"gnome-control-center", "user-accounts"},
+                             {"systemsettings", "kcm_users"},
+                             {"users-admin"}})},
         // No desktop ships an ODBC manager; the row exists so the keyword is known.
-        {kRundll, "shell32,Control_RunDLL  odbccp32.cpl,,0", {}},
-        {kRundll, "shell32,Control_RunDLL  powercfg.cpl,,0",
+        {P::kOdbc, {}},
+        {P::kPower,
          SettingsPage("power", "kcm_powerdevilprofilesconfig", "xfce4-power-manager-settings")},
-        {kRundll, "shell32,Control_RunDLL  sysdm.cpl,,0",
-         FirstOf({{"gnome-control-center", "info-overview"},
-                  {"kinfocenter"},
-                  {"systemsettings", "kcm_about-distro"}})},
-        {kRundll, "shell32,Control_RunDLL  telephon.cpl,,0", FirstOf({{"modem-manager-gui"}})},
-        {kRundll, "shell32,Control_RunDLL  wuaucpl.cpl,,0",
-         FirstOf({{"update-manager"},
-                  {"gnome-software", "--mode=updates"},
-                  {"plasma-discover", "--mode", "update"}})},
-        {kCmd, "/K CD \\", ConsoleAtRoot()},
-        {kCmd, "/K ipconfig.exe", TerminalShowing({"ip", "address"})},
-        {kCmd, "/K ipconfig.exe /ALL", TerminalShowing({"ip", "-details", "address"})},
-        {"calc.exe", "",
+        {P::kSystem, FirstOf({{"gnome-control-center", "info-overview"},
+                              {"kinfocenter"},
+                              {"systemsettings", "kcm_about-distro"}})},
+        {P::kModems, FirstOf({{"modem-manager-gui"}})},
+        {P::kUpdates, FirstOf({{"update-manager"},
+                               {"gnome-software", "--mode=updates"},
+                               {"plasma-discover", "--mode", "update"}})},
+        {P::kConsole, ConsoleAtRoot()},
+        {P::kIpAddress, TerminalShowing({"ip", "address"})},
+        {P::kIpDetails, TerminalShowing({"ip", "-details", "address"})},
+        {P::kCalculator,
          FirstOf({{"gnome-calculator"}, {"kcalc"}, {"galculator"}, {"mate-calc"}, {"xcalc"}})},
-        {"notepad.exe", "",
+        {P::kNotepad,
          FirstOf(
              {{"gnome-text-editor"}, {"gedit"}, {"kwrite"}, {"mousepad"}, {"pluma"}, {"xedit"}})},
         // What starts with the session.
-        {"msconfig.exe", "",
-         FirstOf({{"gnome-session-properties"},
-                  {"systemsettings", "kcm_autostart"},
-                  {"xfce4-session-settings"}})},
-        {"regedit.exe", "", FirstOf({{"dconf-editor"}})},
-        {kRundll, "shell32,Control_RunDLL  timedate.cpl,,0",
-         SettingsPage("datetime", "kcm_clock", "")},
+        {P::kStartupTool, FirstOf({{"gnome-session-properties"},
+                                   {"systemsettings", "kcm_autostart"},
+                                   {"xfce4-session-settings"}})},
+        {P::kRegistryEditor, FirstOf({{"dconf-editor"}})},
+        {P::kDateTime, SettingsPage("datetime", "kcm_clock", "")},
         // Safe removal of a USB key: the disk tool can power a drive off.
-        {kRundll, "shell32, Control_RunDLLA hotplug.dll,,0", FirstOf({{"gnome-disks"}})},
+        {P::kUsbRemoval, FirstOf({{"gnome-disks"}})},
     };
 }
 
@@ -168,18 +147,17 @@ const std::vector<HostCommandRow>& HostCommands::Rows() {
     return rows;
 }
 
-const HostCommandRow* HostCommands::Find(const std::string& program,
-                                         const std::string& parameters) {
+const HostCommandRow* HostCommands::Find(std::string_view program, std::string_view parameters) {
     for (const HostCommandRow& row : Rows()) {
-        if (row.program == program && row.parameters == parameters) {
+        if (row.call == ProgramCall{program, parameters}) {
             return &row;
         }
     }
     return nullptr;
 }
 
-std::vector<HostCommand> HostCommands::Candidates(const std::string& program,
-                                                  const std::string& parameters) {
+std::vector<HostCommand> HostCommands::Candidates(std::string_view program,
+                                                  std::string_view parameters) {
     const HostCommandRow* row = Find(program, parameters);
     return row != nullptr ? row->candidates : std::vector<HostCommand>();
 }

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "platform/shell/KeywordPrograms.h"
 
 namespace quivlane {
 
@@ -17,11 +20,10 @@ struct HostCommand {
     bool besideProgram = false;
 };
 
-// A program and parameter string as the keyword table starts them, with the host commands
-// that stand in for it, best first. No candidates: the host has no equivalent.
+// A program the keyword table starts, with the host commands that stand in for it, best
+// first. No candidates: the host has no equivalent.
 struct HostCommandRow {
-    std::string program;
-    std::string parameters;
+    ProgramCall call;
     std::vector<HostCommand> candidates;
 };
 
@@ -30,10 +32,10 @@ class HostCommands {
   public:
     static const std::vector<HostCommandRow>& Rows();
     // The row for an exact (program, parameters) pair; null when the table has none.
-    static const HostCommandRow* Find(const std::string& program, const std::string& parameters);
+    static const HostCommandRow* Find(std::string_view program, std::string_view parameters);
     // The candidates of that row (empty when there is no row or no equivalent).
-    static std::vector<HostCommand> Candidates(const std::string& program,
-                                               const std::string& parameters);
+    static std::vector<HostCommand> Candidates(std::string_view program,
+                                               std::string_view parameters);
 };
 
 }  // namespace quivlane

@@ -68,10 +68,10 @@ for page in Quivlane Quivset; do
 done
 # Every keyword the bar knows is in its manual page.
 text=$(groff -man -Tutf8 "$share/man/man1/Quivlane.1" 2>/dev/null | col -b)
-keywords=$(grep -oE '"[A-Z][A-Z_]{4,}"' "${QUIVLANE_TEST_SOURCE_DIR:?}/launcher/bar/KeywordTable.cpp" |
+keywords=$(grep -oE '"[A-Z][A-Z0-9_]{4,}"' "${QUIVLANE_TEST_SOURCE_DIR:?}/config/LinkKeywords.h" |
     tr -d '"' | sort -u)
-[ "$(wc -l <<<"$keywords")" -gt 30 ] || fail "keyword table not found"
-for keyword in $keywords LECTEUR_MP3 LECTEUR_CD; do
+[ "$(wc -l <<<"$keywords")" -gt 30 ] || fail "keyword list not found"
+for keyword in $keywords; do
     grep -qw "$keyword" <<<"$text" || fail "Quivlane.1 does not name $keyword"
 done
 [ -d "$share/quivlane" ] || fail "no data folder"

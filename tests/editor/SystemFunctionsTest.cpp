@@ -4,53 +4,59 @@
 
 #include <set>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
+
+#include "config/LinkKeywords.h"
 
 namespace quivlane {
 namespace {
 
-// The catalogue as the launcher's users know it, written out independently of the code.
-const std::vector<std::pair<std::string, std::string>> kExpected = {
-    {"Définir une alarme", "DEFINIR_ALARME"},
-    {"Cacher Quivlane", "CACHER_QUIVLANE"},
-    {"Ouvrir le Poste de Travail", "POSTE_DE_TRAVAIL"},
-    {"Utiliser le lecteur MP3", "LECTEUR_MP3"},
-    {"Utiliser le lecteur de CD audio", "LECTEUR_CD"},
-    {"Contrôle du son", "CONTROLE_DU_SON"},
-    {"Saisir l'adresse d'un site web", "SAISIR_URL_SITE"},
-    {"Arrêter Windows", "STOP_WINDOWS"},
-    {"Arrêter Windows (message de confirmation)", "STOP_WINDOWS_MSG"},
+using K = LinkKeywords;
+
+// The catalogue as the launcher's users know it: each name paired with its keyword apart from
+// the code, so that a swapped or shifted entry shows.
+const std::vector<std::pair<std::string_view, std::string_view>> kExpected = {
+    {"Définir une alarme", K::kDefinirAlarme},
+    {"Cacher Quivlane", K::kCacherQuivlane},
+    {"Ouvrir le Poste de Travail", K::kPosteDeTravail},
+    {"Utiliser le lecteur MP3", K::kLecteurMp3},
+    {"Utiliser le lecteur de CD audio", K::kLecteurCd},
+    {"Contrôle du son", K::kControleDuSon},
+    {"Saisir l'adresse d'un site web", K::kSaisirUrlSite},
+    {"Arrêter Windows", K::kStopWindows},
+    {"Arrêter Windows (message de confirmation)", K::kStopWindowsMsg},
     {"Utiliser la loupe", "/opt/quivlane/qvlmg"},
-    {"Ouvrir la corbeille", "OUVRIR_CORBEILLE"},
-    {"Ouvrir une Console", "OUVRIR_CONSOLE"},
-    {"Connaître son adresse IP", "ADRESSE_IP"},
-    {"Connaître son adresse IP (détails)", "ADRESSE_IP_DETAILS"},
-    {"Lancer la calculatrice", "LANCER_CALCULATRICE"},
-    {"Ouvrir le bloc notes", "LANCER_BLOC_NOTES"},
-    {"Retirer une clef USB", "RETRAIT_CLEF_USB"},
-    {"Accès à la base de registres", "OUTIL_BASE_DE_REGISTRES"},
-    {"Afficher le Panneau de Configuration", "PARAMETRES_WINDOWS"},
-    {"Afficher Paramètres Ecran", "PARAMETRES_ECRAN"},
-    {"Afficher Paramètres Souris", "PARAMETRES_SOURIS"},
-    {"Afficher Paramètres Internet", "PARAMETRES_INTERNET"},
-    {"Réglage Date et Heure", "REGLAGE_DATE_HEURE"},
-    {"Afficher Paramètres Sons", "PARAMETRES_SONS"},
-    {"Afficher Paramètres Clavier", "PARAMETRES_CLAVIER"},
-    {"Afficher Paramètres Imprimantes", "PARAMETRES_IMPRIMANTES"},
-    {"Afficher Gestion Comptes utilisateurs", "COMPTES_UTILISATEURS"},
-    {"Afficher Paramètres Accessibilité", "PARAMETRES_ACCESSIBILITE"},
-    {"Afficher Paramètres Linguistiques", "PARAMETRES_LINGUISTIQUES"},
-    {"Afficher Paramètres Programmes", "PARAMETRES_PROGRAMMES"},
+    {"Ouvrir la corbeille", K::kOuvrirCorbeille},
+    {"Ouvrir une Console", K::kOuvrirConsole},
+    {"Connaître son adresse IP", K::kAdresseIp},
+    {"Connaître son adresse IP (détails)", K::kAdresseIpDetails},
+    {"Lancer la calculatrice", K::kLancerCalculatrice},
+    {"Ouvrir le bloc notes", K::kLancerBlocNotes},
+    {"Retirer une clef USB", K::kRetraitClefUsb},
+    {"Accès à la base de registres", K::kOutilBaseDeRegistres},
+    {"Afficher le Panneau de Configuration", K::kParametresWindows},
+    {"Afficher Paramètres Ecran", K::kParametresEcran},
+    {"Afficher Paramètres Souris", K::kParametresSouris},
+    {"Afficher Paramètres Internet", K::kParametresInternet},
+    {"Réglage Date et Heure", K::kReglageDateHeure},
+    {"Afficher Paramètres Sons", K::kParametresSons},
+    {"Afficher Paramètres Clavier", K::kParametresClavier},
+    {"Afficher Paramètres Imprimantes", K::kParametresImprimantes},
+    {"Afficher Gestion Comptes utilisateurs", K::kComptesUtilisateurs},
+    {"Afficher Paramètres Accessibilité", K::kParametresAccessibilite},
+    {"Afficher Paramètres Linguistiques", K::kParametresLinguistiques},
+    {"Afficher Paramètres Programmes", K::kParametresProgrammes},
     {"Afficher Ajoût Matériel", "AJOUT_MATERIEL"},
-    {"Afficher Paramètres Modems", "PARAMETRES_MODEMS"},
-    {"Afficher Paramètres Joysticks", "PARAMETRES_JOYSTICKS"},
-    {"Afficher Sources de données ODBC", "SOURCES_DONNEES_ODBC"},
-    {"Afficher Connexions Réseau", "CONNEXIONS_RESEAU"},
-    {"Afficher Paramètres Alimentation", "PARAMETRES_ALIMENTATION"},
-    {"Afficher Propriétés Système", "PROPRIETES_SYSTEME"},
-    {"Afficher Paramètres Mises à Jour", "PARAMETRES_MISES_A_JOUR"},
-    {"Outil de configuration système", "OUTIL_CONFIGURATION_SYSTEME"},
+    {"Afficher Paramètres Modems", K::kParametresModems},
+    {"Afficher Paramètres Joysticks", K::kParametresJoysticks},
+    {"Afficher Sources de données ODBC", K::kSourcesDonneesOdbc},
+    {"Afficher Connexions Réseau", K::kConnexionsReseau},
+    {"Afficher Paramètres Alimentation", K::kParametresAlimentation},
+    {"Afficher Propriétés Système", K::kProprietesSysteme},
+    {"Afficher Paramètres Mises à Jour", K::kParametresMisesAJour},
+    {"Outil de configuration système", K::kOutilConfigurationSysteme},
 };
 
 TEST(SystemFunctionsTest, ListsEveryEntryInItsPlaceWithItsLink) {
@@ -70,7 +76,7 @@ TEST(SystemFunctionsTest, ThirtyEightDistinctKeywordsAndOnePath) {
         }
     }
     EXPECT_EQ(keywords.size(), 38u);
-    EXPECT_EQ(keywords.count("UTILISER_LA_LOUPE"), 0u);
+    EXPECT_EQ(keywords.count(std::string(K::kUtiliserLaLoupe)), 0u);
 }
 
 TEST(SystemFunctionsTest, PositionsOutsideTheListGiveNothing) {

@@ -1,75 +1,100 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 #include <string>
+#include <string_view>
 #include <utility>
 
+#include "config/LinkKeywords.h"
 #include "launcher/bar/KeywordTable.h"
 #include "launcher/bar/TextRules.h"
+#include "platform/shell/HostCommands.h"
+#include "platform/shell/KeywordPrograms.h"
 
 namespace quivlane::test {
 namespace {
 
-// The programs the Windows original starts, typed in again from its documentation.
-const std::map<std::string, std::pair<std::string, std::string>> kPrograms = {
-    {"UTILISER_LA_LOUPE", {"qvlmg.exe", ""}},
-    {"PARAMETRES_ECRAN", {"rundll32.exe", "SHELL32.DLL,Control_RunDLL desk.cpl,,0"}},
-    {"PARAMETRES_SOURIS", {"rundll32.exe", "shell32,Control_RunDLL  main.cpl,,0"}},
-    {"PARAMETRES_CLAVIER", {"rundll32.exe", "shell32,Control_RunDLL  main.cpl,@1,0"}},
-    {"CONTROLE_DU_SON", {"sndvol32", ""}},
-    {"PARAMETRES_IMPRIMANTES", {"explorer.exe", " ::{2227A280-3AEA-1069-A2DE-08002B30309D}"}},
-    {"OUVRIR_CORBEILLE", {"explorer.exe", " ::{645FF040-5081-101B-9F08-00AA002F954E}"}},
-    {"POSTE_DE_TRAVAIL", {"explorer.exe", " ::{20D04FE0-3AEA-1069-A2D8-08002B30309D}"}},
-    {"PARAMETRES_WINDOWS", {"rundll32.exe", "shell32,Control_RunDLL ,,0"}},
-    {"PARAMETRES_ACCESSIBILITE", {"rundll32.exe", "shell32,Control_RunDLL  access.cpl,,0"}},
-    {"PARAMETRES_PROGRAMMES", {"rundll32.exe", "shell32,Control_RunDLL  appwiz.cpl,,0"}},
-    {"PARAMETRES_INTERNET", {"rundll32.exe", "shell32,Control_RunDLL  inetcpl.cpl,,0"}},
-    {"PARAMETRES_LINGUISTIQUES", {"rundll32.exe", "shell32,Control_RunDLL  intl.cpl,,0"}},
-    {"PARAMETRES_JOYSTICKS", {"rundll32.exe", "shell32,Control_RunDLL  joy.cpl,,0"}},
-    {"PARAMETRES_SONS", {"rundll32.exe", "shell32,Control_RunDLL  mmsys.cpl,,0"}},
-    {"CONNEXIONS_RESEAU", {"rundll32.exe", "shell32,Control_RunDLL  ncpa.cpl,,0"}},
-    {"COMPTES_UTILISATEURS", {"rundll32.exe", "shell32,Control_RunDLL  nusrmgr.cpl,,0"}},
-    {"SOURCES_DONNEES_ODBC", {"rundll32.exe", "shell32,Control_RunDLL  odbccp32.cpl,,0"}},
-    {"PARAMETRES_ALIMENTATION", {"rundll32.exe", "shell32,Control_RunDLL  powercfg.cpl,,0"}},
-    {"PROPRIETES_SYSTEME", {"rundll32.exe", "shell32,Control_RunDLL  sysdm.cpl,,0"}},
-    {"PARAMETRES_MODEMS", {"rundll32.exe", "shell32,Control_RunDLL  telephon.cpl,,0"}},
-    {"PARAMETRES_MISES_A_JOUR", {"rundll32.exe", "shell32,Control_RunDLL  wuaucpl.cpl,,0"}},
-    {"OUVRIR_CONSOLE", {"cmd.exe", "/K CD \\"}},
-    {"ADRESSE_IP", {"cmd.exe", "/K ipconfig.exe"}},
-    {"ADRESSE_IP_DETAILS", {"cmd.exe", "/K ipconfig.exe /ALL"}},
-    {"LANCER_CALCULATRICE", {"calc.exe", ""}},
-    {"LANCER_BLOC_NOTES", {"notepad.exe", ""}},
-    {"OUTIL_CONFIGURATION_SYSTEME", {"msconfig.exe", ""}},
-    {"OUTIL_BASE_DE_REGISTRES", {"regedit.exe", ""}},
-    {"REGLAGE_DATE_HEURE", {"rundll32.exe", "shell32,Control_RunDLL  timedate.cpl,,0"}},
-    {"RETRAIT_CLEF_USB", {"rundll32.exe", "shell32, Control_RunDLLA hotplug.dll,,0"}},
+using K = LinkKeywords;
+using P = KeywordPrograms;
+
+// Which program each keyword starts, paired apart from the table so that a row given the
+// wrong program, or lost, shows.
+const std::map<std::string_view, ProgramCall> kPrograms = {
+    {K::kUtiliserLaLoupe, P::kMagnifier},
+    {K::kParametresEcran, P::kDisplay},
+    {K::kParametresSouris, P::kMouse},
+    {K::kParametresClavier, P::kKeyboard},
+    {K::kControleDuSon, P::kVolume},
+    {K::kParametresImprimantes, P::kPrinters},
+    {K::kOuvrirCorbeille, P::kRecycleBin},
+    {K::kPosteDeTravail, P::kMyComputer},
+    {K::kParametresWindows, P::kControlPanel},
+    {K::kParametresAccessibilite, P::kAccessibility},
+    {K::kParametresProgrammes, P::kPrograms},
+    {K::kParametresInternet, P::kInternet},
+    {K::kParametresLinguistiques, P::kRegion},
+    {K::kParametresJoysticks, P::kJoysticks},
+    {K::kParametresSons, P::kSounds},
+    {K::kConnexionsReseau, P::kNetwork},
+    {K::kComptesUtilisateurs, P::kUsers},
+    {K::kSourcesDonneesOdbc, P::kOdbc},
+    {K::kParametresAlimentation, P::kPower},
+    {K::kProprietesSysteme, P::kSystem},
+    {K::kParametresModems, P::kModems},
+    {K::kParametresMisesAJour, P::kUpdates},
+    {K::kOuvrirConsole, P::kConsole},
+    {K::kAdresseIp, P::kIpAddress},
+    {K::kAdresseIpDetails, P::kIpDetails},
+    {K::kLancerCalculatrice, P::kCalculator},
+    {K::kLancerBlocNotes, P::kNotepad},
+    {K::kOutilConfigurationSysteme, P::kStartupTool},
+    {K::kOutilBaseDeRegistres, P::kRegistryEditor},
+    {K::kReglageDateHeure, P::kDateTime},
+    {K::kRetraitClefUsb, P::kUsbRemoval},
 };
 
-const std::map<std::string, KeywordAction> kBuiltIns = {
-    {"DEFINIR_ALARME", KeywordAction::AlarmDialog},
-    {"CACHER_QUIVLANE", KeywordAction::HideToTray},
-    {"SAISIR_URL_SITE", KeywordAction::UrlEntry},
-    {"STOP_WINDOWS_MSG", KeywordAction::AskShutDown},
-    {"STOP_WINDOWS", KeywordAction::ShutDown},
+const std::map<std::string_view, KeywordAction> kBuiltIns = {
+    {K::kDefinirAlarme, KeywordAction::AlarmDialog},
+    {K::kCacherQuivlane, KeywordAction::HideToTray},
+    {K::kSaisirUrlSite, KeywordAction::UrlEntry},
+    {K::kStopWindowsMsg, KeywordAction::AskShutDown},
+    {K::kStopWindows, KeywordAction::ShutDown},
 };
 
 TEST(BarKeywordTableTest, EveryRowMatchesTheListedProgramOrAction) {
-    std::map<std::string, int> seen;
+    std::map<std::string_view, int> seen;
     for (const KeywordRow& row : KeywordTable::Rows()) {
-        const std::string keyword(row.keyword);
-        ++seen[keyword];
-        if (auto p = kPrograms.find(keyword); p != kPrograms.end()) {
-            EXPECT_EQ(row.action, KeywordAction::StartProgram) << keyword;
-            EXPECT_EQ(row.program, p->second.first) << keyword;
-            EXPECT_EQ(row.parameters, p->second.second) << keyword;
+        ++seen[row.keyword];
+        if (auto p = kPrograms.find(row.keyword); p != kPrograms.end()) {
+            EXPECT_EQ(row.action, KeywordAction::StartProgram) << row.keyword;
+            EXPECT_EQ(row.program, p->second.program) << row.keyword;
+            EXPECT_EQ(row.parameters, p->second.parameters) << row.keyword;
         } else {
-            ASSERT_TRUE(kBuiltIns.contains(keyword)) << "unexpected keyword " << keyword;
-            EXPECT_EQ(row.action, kBuiltIns.at(keyword)) << keyword;
+            ASSERT_TRUE(kBuiltIns.contains(row.keyword)) << "unexpected keyword " << row.keyword;
+            EXPECT_EQ(row.action, kBuiltIns.at(row.keyword)) << row.keyword;
         }
     }
     EXPECT_EQ(seen.size(), kPrograms.size() + kBuiltIns.size());
     for (const auto& [keyword, count] : seen) {
         EXPECT_EQ(count, 1) << keyword;
+    }
+}
+
+// The host shell finds its commands by the exact pair the bar hands it: a pair its table
+// lacks leaves the keyword doing nothing, and a host row no keyword starts is dead.
+TEST(BarKeywordTableTest, EveryProgramKeywordHasItsHostRowAndEveryHostRowAKeyword) {
+    std::set<std::pair<std::string_view, std::string_view>> started;
+    for (const KeywordRow& row : KeywordTable::Rows()) {
+        if (row.action == KeywordAction::StartProgram) {
+            started.insert({row.program, row.parameters});
+            EXPECT_NE(HostCommands::Find(row.program, row.parameters), nullptr)
+                << row.keyword << " starts " << row.program << " [" << row.parameters << "]";
+        }
+    }
+    for (const HostCommandRow& host : HostCommands::Rows()) {
+        EXPECT_TRUE(started.contains({host.call.program, host.call.parameters}))
+            << "no keyword starts " << host.call.program << " [" << host.call.parameters << "]";
     }
 }
 

@@ -15,6 +15,11 @@ namespace {
 using test::RecordingProcessStarter;
 using test::StandInCommands;
 using Args = std::vector<std::string>;
+using P = KeywordPrograms;
+
+bool Start(Shell& shell, ProgramCall call) {
+    return shell.Start(std::string(call.program), std::string(call.parameters));
+}
 
 class XdgShellTest : public ::testing::Test {
   protected:
@@ -137,7 +142,7 @@ TEST_F(XdgShellTest, BrowserFallsBackInOrder) {
 TEST_F(XdgShellTest, StartRunsTheFirstInstalledEquivalent) {
     commands_.Add("xcalc");
     commands_.Add("kcalc");
-    ASSERT_TRUE(shell_->Start("calc.exe", ""));
+    ASSERT_TRUE(Start(*shell_, P::kCalculator));
     auto record = commands_.WaitFor("kcalc");
     ASSERT_TRUE(record);
     EXPECT_TRUE(record->args.empty());
@@ -146,13 +151,13 @@ TEST_F(XdgShellTest, StartRunsTheFirstInstalledEquivalent) {
 
 TEST_F(XdgShellTest, StartPassesArgumentsAndWorkingDirectory) {
     commands_.Add("gnome-control-center");
-    ASSERT_TRUE(shell_->Start("rundll32.exe", "shell32,Control_RunDLL  main.cpl,@1,0"));
+    ASSERT_TRUE(Start(*shell_, P::kKeyboard));
     auto record = commands_.WaitFor("gnome-control-center");
     ASSERT_TRUE(record);
     EXPECT_EQ(record->args, Args{"keyboard"});
 
     commands_.Add("xterm");
-    ASSERT_TRUE(shell_->Start("cmd.exe", "/K CD \\"));
+    ASSERT_TRUE(Start(*shell_, P::kConsole));
     record = commands_.WaitFor("xterm");
     ASSERT_TRUE(record);
     EXPECT_EQ(record->workingDirectory, "/");
@@ -161,12 +166,12 @@ TEST_F(XdgShellTest, StartPassesArgumentsAndWorkingDirectory) {
 TEST_F(XdgShellTest, NothingInstalledStartsNothing) {
     RecordingProcessStarter recorder;
     XdgShell shell(recorder, ProgramFolder());
-    EXPECT_FALSE(shell.Start("calc.exe", ""));
+    EXPECT_FALSE(Start(shell, P::kCalculator));
     // A row without any equivalent, and a program the table does not know.
     commands_.Add("gnome-control-center");
-    EXPECT_FALSE(shell.Start("rundll32.exe", "shell32,Control_RunDLL  odbccp32.cpl,,0"));
+    EXPECT_FALSE(Start(shell, P::kOdbc));
     EXPECT_FALSE(shell.Start("winword.exe", ""));
-    EXPECT_FALSE(shell.Start("calc.exe", "extra"));
+    EXPECT_FALSE(Start(shell, {P::kCalculator.program, "extra"}));
     EXPECT_TRUE(recorder.calls.empty());
 }
 
@@ -175,15 +180,15 @@ TEST_F(XdgShellTest, TerminalIsSkippedWhenWhatItRunsIsMissing) {
     XdgShell shell(recorder, ProgramFolder());
     commands_.Add("x-terminal-emulator");  // would need watch as well
     commands_.Add("xterm");
-    EXPECT_FALSE(shell.Start("cmd.exe", "/K ipconfig.exe /ALL"));  // no ip yet
+    EXPECT_FALSE(Start(shell, P::kIpDetails));  // no ip yet
     commands_.Add("ip");
-    ASSERT_TRUE(shell.Start("cmd.exe", "/K ipconfig.exe /ALL"));
+    ASSERT_TRUE(Start(shell, P::kIpDetails));
     ASSERT_EQ(recorder.calls.size(), 1u);
     EXPECT_EQ(recorder.calls[0].argv,
               (Args{commands_.Folder() + "/xterm", "-hold", "-e", "ip", "-details", "address"}));
 
     commands_.Add("watch");
-    ASSERT_TRUE(shell.Start("cmd.exe", "/K ipconfig.exe"));
+    ASSERT_TRUE(Start(shell, P::kIpAddress));
     ASSERT_EQ(recorder.calls.size(), 2u);
     EXPECT_EQ(recorder.calls[1].argv, (Args{commands_.Folder() + "/x-terminal-emulator", "-e",
                                             "watch", "-x", "ip", "address"}));
@@ -192,14 +197,14 @@ TEST_F(XdgShellTest, TerminalIsSkippedWhenWhatItRunsIsMissing) {
 TEST_F(XdgShellTest, MagnifierIsFoundBesideTheProgramBeforePath) {
     RecordingProcessStarter recorder;
     XdgShell shell(recorder, ProgramFolder());
-    EXPECT_FALSE(shell.Start("qvlmg.exe", ""));
+    EXPECT_FALSE(Start(shell, P::kMagnifier));
     commands_.Add("qvlmg");
-    ASSERT_TRUE(shell.Start("qvlmg.exe", ""));
+    ASSERT_TRUE(Start(shell, P::kMagnifier));
     ASSERT_EQ(recorder.calls.size(), 1u);
     EXPECT_EQ(recorder.calls[0].argv, Args{commands_.Folder() + "/qvlmg"});
 
     commands_.WriteRecorder(ProgramFolder() + "/qvlmg", "beside");
-    ASSERT_TRUE(shell.Start("qvlmg.exe", ""));
+    ASSERT_TRUE(Start(shell, P::kMagnifier));
     ASSERT_EQ(recorder.calls.size(), 2u);
     EXPECT_EQ(recorder.calls[1].argv, Args{ProgramFolder() + "/qvlmg"});
 }
