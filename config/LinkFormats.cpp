@@ -48,8 +48,7 @@ std::string LinkFormats::Mp3Folder(const std::string& link) {
     if (!IsMp3Link(link)) {
         return {};
     }
-    const std::string_view rest =
-        std::string_view(link).substr(std::string_view(kMp3Keyword).size());
+    const std::string_view rest = std::string_view(link).substr(kMp3Keyword.size());
     // The character after the keyword is taken to be the "?", whatever it is.
     return std::string(AfterCharacters(rest, 1));
 }

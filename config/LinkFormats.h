@@ -3,14 +3,16 @@
 #include <optional>
 #include <string>
 
+#include "config/LinkKeywords.h"
+
 namespace quivlane {
 
 // The link values the programs write themselves and read back. Positions count characters,
 // as a hand-edited file may put an accented letter anywhere.
 class LinkFormats {
   public:
-    static constexpr const char* kAlarmKeyword = "DEFINIR_ALARME";
-    static constexpr const char* kMp3Keyword = "LECTEUR_MP3";
+    static constexpr std::string_view kAlarmKeyword = LinkKeywords::kDefinirAlarme;
+    static constexpr std::string_view kMp3Keyword = LinkKeywords::kLecteurMp3;
 
     struct AlarmFields {
         std::string hour;

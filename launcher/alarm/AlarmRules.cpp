@@ -123,7 +123,8 @@ std::string AlarmRules::Accept(SettingsStore& store, const std::string& configPa
 
 std::string AlarmRules::Delete(SettingsStore& store, const std::string& configPath, int buttonId) {
     store.SetPath(configPath);
-    store.ChangeValue(SectionOf(buttonId), config::kLien, StillAnAlarm(LinkFormats::kAlarmKeyword));
+    store.ChangeValue(SectionOf(buttonId), config::kLien,
+                      StillAnAlarm(std::string(LinkFormats::kAlarmKeyword)));
     return kDeleted;
 }
 

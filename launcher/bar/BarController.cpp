@@ -5,6 +5,7 @@
 #include "config/ConfigPaths.h"
 #include "config/LabelColour.h"
 #include "config/LinkFormats.h"
+#include "config/LinkKeywords.h"
 #include "launcher/bar/KeywordTable.h"
 #include "launcher/bar/TextRules.h"
 
@@ -18,8 +19,8 @@ constexpr Rgb kClickLit{255, 60, 0};
 constexpr Rgb kFarewellLit{239, 224, 80};
 constexpr Rgb kQuitCaption{255, 0, 0};
 
-constexpr const char* kCdKeyword = "LECTEUR_CD";
-constexpr const char* kHideKeyword = "CACHER_QUIVLANE";
+constexpr std::string_view kCdKeyword = LinkKeywords::kLecteurCd;
+constexpr std::string_view kHideKeyword = LinkKeywords::kCacherQuivlane;
 
 constexpr int kFirstPlayerCommand = 32771;
 constexpr int kLastPlayerCommand = 32788;
@@ -49,7 +50,8 @@ void BarController::StartUp(const std::string& configPath) {
     players_ = PlayerState{};
     closed_ = false;
 
-    const LauncherConfig file = ReadLauncherConfig(settings_, configPath_, kHideKeyword);
+    const LauncherConfig file =
+        ReadLauncherConfig(settings_, configPath_, std::string(kHideKeyword));
     switches_ = file.settings;
     slots_ = file.buttons;
 
