@@ -8,31 +8,41 @@ namespace quivlane {
 
 namespace {
 
+// Code points of bytes 0x80-0x9F; 0 for the five the code page leaves unassigned.
 constexpr std::array<char32_t, 32> kWindows1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
+unsigned char Windows1252Byte(char32_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+        return static_cast<unsigned char>(c);
     }
+    for (std::size_t i = 0; i < kWindows1252High.size(); ++i) {
+        if (kWindows1252High[i] != 0 && kWindows1252High[i] == c) {
+            return static_cast<unsigned char>(0x80 + i);
+        }
+    }
+    return TextEncoding::kWindows1252Unknown;
 }
 
-// Length of the valid UTF-8 sequence at text[i], or 0 when it is not one.
-std::size_t SequenceLength(std::string_view text, std::size_t i) {
+char AsciiLower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool IsXmlSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+}  // namespace
+
+TextEncoding::Utf8Unit TextEncoding::DecodeUtf8(std::string_view text, std::size_t at) {
     const auto byte = [&](std::size_t k) { return static_cast<std::uint8_t>(text[k]); };
-    const std::uint8_t lead = byte(i);
+    const std::uint8_t lead = byte(at);
     if (lead < 0x80) {
-        return 1;
+        return {lead, 1};
     }
+    constexpr Utf8Unit kMalformedByte{kMalformed, 1};
     std::size_t length = 0;
     char32_t min = 0;
     char32_t c = 0;
@@ -49,32 +59,44 @@ std::size_t SequenceLength(std::string_view text, std::size_t i) {
         min = 0x10000;
         c = lead & 0x07;
     } else {
-        return 0;
+        return kMalformedByte;
     }
-    if (i + length > text.size()) {
-        return 0;
+    if (length > text.size() - at) {
+        return kMalformedByte;
     }
     for (std::size_t k = 1; k < length; ++k) {
-        if ((byte(i + k) & 0xC0) != 0x80) {
-            return 0;
+        if ((byte(at + k) & 0xC0) != 0x80) {
+            return kMalformedByte;
         }
-        c = (c << 6) | (byte(i + k) & 0x3F);
+        c = (c << 6) | (byte(at + k) & 0x3F);
     }
     if (c < min || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
-        return 0;
+        return kMalformedByte;
     }
-    return length;
+    return {c, length};
 }
 
-char AsciiLower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+void TextEncoding::AppendUtf8(std::string& out, char32_t c) {
+    // Written back, a malformed unit is the replacement character.
+    if (c > 0x10FFFF) {
+        c = 0xFFFD;
+    }
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
 }
-
-bool IsXmlSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
-
-}  // namespace
 
 bool TextEncoding::IsValidUtf8(std::string_view text) {
     for (std::size_t i = 0; i < text.size();) {
@@ -87,15 +109,11 @@ bool TextEncoding::IsValidUtf8(std::string_view text) {
                 continue;
             }
         }
-        if (static_cast<std::uint8_t>(text[i]) < 0x80) {
-            ++i;
-            continue;
-        }
-        const std::size_t length = SequenceLength(text, i);
-        if (length == 0) {
+        const Utf8Unit unit = DecodeUtf8(text, i);
+        if (!unit.Valid()) {
             return false;
         }
-        i += length;
+        i += unit.length;
     }
     return true;
 }
@@ -103,8 +121,7 @@ bool TextEncoding::IsValidUtf8(std::string_view text) {
 std::size_t TextEncoding::Utf8Length(std::string_view text) {
     std::size_t count = 0;
     for (std::size_t i = 0; i < text.size(); ++count) {
-        const std::size_t length = SequenceLength(text, i);
-        i += length == 0 ? 1 : length;
+        i += DecodeUtf8(text, i).length;
     }
     return count;
 }
@@ -112,24 +129,34 @@ std::size_t TextEncoding::Utf8Length(std::string_view text) {
 std::string_view TextEncoding::FirstUtf8Characters(std::string_view text, std::size_t count) {
     std::size_t i = 0;
     for (std::size_t n = 0; n < count && i < text.size(); ++n) {
-        const std::size_t length = SequenceLength(text, i);
-        i += length == 0 ? 1 : length;
+        i += DecodeUtf8(text, i).length;
     }
     return text.substr(0, i);
+}
+
+std::string_view TextEncoding::Utf8PrefixWithin(std::string_view text, std::size_t bytes) {
+    std::size_t end = 0;
+    while (end < text.size()) {
+        const std::size_t length = DecodeUtf8(text, end).length;
+        if (length > bytes - end) {
+            break;
+        }
+        end += length;
+    }
+    return text.substr(0, end);
 }
 
 std::string TextEncoding::ReplaceInvalidUtf8(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
-        const std::size_t length = SequenceLength(text, i);
-        if (length == 0) {
-            out += "\xEF\xBF\xBD";
-            ++i;
+        const Utf8Unit unit = DecodeUtf8(text, i);
+        if (unit.Valid()) {
+            out.append(text.substr(i, unit.length));
         } else {
-            out.append(text.substr(i, length));
-            i += length;
+            AppendUtf8(out, unit.codePoint);
         }
+        i += unit.length;
     }
     return out;
 }
@@ -148,7 +175,20 @@ std::string TextEncoding::Windows1252ToUtf8(std::string_view text) {
     out.reserve(text.size() + text.size() / 8);
     for (const char ch : text) {
         const auto byte = static_cast<std::uint8_t>(ch);
-        AppendUtf8(out, (byte >= 0x80 && byte < 0xA0) ? kWindows1252High[byte - 0x80] : byte);
+        const char32_t high = (byte >= 0x80 && byte < 0xA0) ? kWindows1252High[byte - 0x80] : 0;
+        AppendUtf8(out, high != 0 ? high : byte);
+    }
+    return out;
+}
+
+std::string TextEncoding::Utf8ToWindows1252(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const Utf8Unit unit = DecodeUtf8(text, i);
+        out +=
+            static_cast<char>(unit.Valid() ? Windows1252Byte(unit.codePoint) : kWindows1252Unknown);
+        i += unit.length;
     }
     return out;
 }

@@ -30,18 +30,11 @@ bool IsXmlChar(char32_t c) {
            (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF);
 }
 
-// Decodes valid UTF-8 (checked before) one code point at a time.
+// A malformed byte reads as kMalformed, which no rule of XML admits.
 char32_t NextCodePoint(std::string_view text, std::size_t& i) {
-    const auto lead = static_cast<std::uint8_t>(text[i++]);
-    if (lead < 0x80) {
-        return lead;
-    }
-    const int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : 1;
-    char32_t c = lead & (0x3F >> extra);
-    for (int k = 0; k < extra && i < text.size(); ++k) {
-        c = (c << 6) | (static_cast<std::uint8_t>(text[i++]) & 0x3F);
-    }
-    return c;
+    const TextEncoding::Utf8Unit unit = TextEncoding::DecodeUtf8(text, i);
+    i += unit.length;
+    return unit.codePoint;
 }
 
 bool IsSpace(char c) {

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QTimerEvent>
 
-#include "controls/Windows1252.h"
+#include "base/TextEncoding.h"
 #include "resources/ResourceNames.h"
 
 namespace quivlane {
@@ -41,7 +41,7 @@ MatrixDisplay::MatrixDisplay(QWidget* parent) : QWidget(parent) {
 MatrixDisplay::~MatrixDisplay() = default;
 
 void MatrixDisplay::SetText(const std::string& utf8) {
-    SetTextBytes(Windows1252::FromUtf8(utf8));
+    SetTextBytes(TextEncoding::Utf8ToWindows1252(utf8));
 }
 
 void MatrixDisplay::SetTextBytes(const std::string& bytes) {

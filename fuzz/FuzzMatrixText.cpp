@@ -6,11 +6,11 @@
 #include <cstdlib>
 #include <string>
 
+#include "base/TextEncoding.h"
 #include "controls/MatrixText.h"
-#include "controls/Windows1252.h"
 
 using quivlane::MatrixText;
-using quivlane::Windows1252;
+using quivlane::TextEncoding;
 
 namespace {
 
@@ -37,15 +37,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int steps = data[3] >> 1;
     const std::string input(reinterpret_cast<const char*>(data + 4), size - 4);
 
-    const std::string bytes = Windows1252::FromUtf8(input);
+    const std::string bytes = TextEncoding::Utf8ToWindows1252(input);
     Check(bytes.size() <= input.size());
     // Back to UTF-8 and again gives the same bytes, but for the five the code page leaves
     // undefined, which come back unknown.
-    const std::string again = Windows1252::FromUtf8(Windows1252::ToUtf8(bytes));
+    const std::string again =
+        TextEncoding::Utf8ToWindows1252(TextEncoding::Windows1252ToUtf8(bytes));
     Check(again.size() == bytes.size());
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         const auto b = static_cast<unsigned char>(bytes[i]);
-        Check(again[i] == (Undefined(b) ? static_cast<char>(Windows1252::kUnknown) : bytes[i]));
+        Check(again[i] ==
+              (Undefined(b) ? static_cast<char>(TextEncoding::kWindows1252Unknown) : bytes[i]));
     }
 
     MatrixText m;

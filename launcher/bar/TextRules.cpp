@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+#include "base/TextEncoding.h"
+
 namespace quivlane {
 
 namespace {
@@ -31,14 +33,7 @@ constexpr std::array<Fold, 13> kFolds{{
 }  // namespace
 
 std::size_t TextRules::CharacterCount(const std::string& text) {
-    std::size_t count = 0;
-    for (unsigned char c : text) {
-        // Continuation bytes belong to the character before them.
-        if ((c & 0xC0) != 0x80) {
-            ++count;
-        }
-    }
-    return count;
+    return TextEncoding::Utf8Length(text);
 }
 
 std::string TextRules::FoldAccents(const std::string& text) {

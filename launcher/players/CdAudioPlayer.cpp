@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "base/TextEncoding.h"
+
 namespace quivlane {
 
 namespace {
@@ -26,18 +28,6 @@ int TwoDigitField(const std::string& text, std::size_t first) {
         value = value * 10 + (c - '0');
     }
     return value;
-}
-
-// Cuts at a character boundary so a multi-byte character is never split.
-std::string LimitText(const std::string& text, std::size_t limit) {
-    if (text.size() <= limit) {
-        return text;
-    }
-    std::size_t end = limit;
-    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) {
-        --end;
-    }
-    return text.substr(0, end);
 }
 
 }  // namespace
@@ -89,7 +79,7 @@ void CdAudioPlayer::Report(const std::string& command, std::uint32_t code) {
         return;
     }
     reported_[command] = code;
-    std::string text = LimitText(mci_.ErrorString(code), kErrorTextLimit);
+    std::string text(TextEncoding::Utf8PrefixWithin(mci_.ErrorString(code), kErrorTextLimit));
     if (text.empty()) {
         text = "Unknown error";
     }

@@ -1,6 +1,6 @@
 #include "launcher/tooltip/core/TextStyle.h"
 
-#include <cstdint>
+#include "base/TextEncoding.h"
 
 namespace quivlane {
 
@@ -50,35 +50,19 @@ char32_t ToLower(char32_t c) {
     }
 }
 
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out.push_back(static_cast<char>(c));
-    } else {
-        // Only two-byte characters are ever produced by the case maps above.
-        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    }
-}
-
+// Malformed bytes pass through untouched.
 template <typename Map>
 std::string MapCase(std::string_view run, Map map) {
     std::string out;
     out.reserve(run.size());
-    for (std::size_t i = 0; i < run.size(); ++i) {
-        const auto lead = static_cast<std::uint8_t>(run[i]);
-        if (lead < 0x80) {
-            AppendUtf8(out, map(lead));
-            continue;
+    for (std::size_t i = 0; i < run.size();) {
+        const TextEncoding::Utf8Unit unit = TextEncoding::DecodeUtf8(run, i);
+        if (unit.Valid()) {
+            TextEncoding::AppendUtf8(out, map(unit.codePoint));
+        } else {
+            out += run[i];
         }
-        if (lead >= 0xC2 && lead <= 0xDF && i + 1 < run.size() &&
-            (static_cast<std::uint8_t>(run[i + 1]) & 0xC0) == 0x80) {
-            const char32_t c =
-                (char32_t{lead & 0x1Fu} << 6) | (static_cast<std::uint8_t>(run[i + 1]) & 0x3Fu);
-            AppendUtf8(out, map(c));
-            ++i;
-            continue;
-        }
-        out.push_back(run[i]);
+        i += unit.length;
     }
     return out;
 }

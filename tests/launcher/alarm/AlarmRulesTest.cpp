@@ -64,6 +64,13 @@ TEST(AlarmRulesTest, ShortOrDamagedTimesBecomeTheTimeTheSlidersShow) {
     rules.LoadFromLink("DEFINIR_ALARMÉ?é9:05");
     EXPECT_EQ(rules.HourText(), "00");
     EXPECT_EQ(rules.MinuteText(), "05");
+    // ... and each byte of a malformed sequence one, as the link's length check counts them.
+    rules.Reset();
+    rules.LoadFromLink(
+        "DEFINIR_ALAR\xED\xA0\x80"
+        "07:05");
+    EXPECT_EQ(rules.HourText(), "07");
+    EXPECT_EQ(rules.MinuteText(), "05");
 }
 
 TEST(AlarmRulesTest, SlidersWriteTwoDigitsIntoTheirOwnHalf) {
