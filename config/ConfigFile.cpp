@@ -31,11 +31,11 @@ LauncherConfig ReadLauncherConfig(SettingsStore& store, const std::string& confi
     settings.tooltipsOn = IsNot(store.GetValue(kSettingsSection, kTooltips, kNon), kNon);
     for (int n = 1; n <= kButtonCount; ++n) {
         const std::string section = ButtonSection(n);
-        ButtonSettings& slot = result.buttons[static_cast<std::size_t>(n - 1)];
-        slot.label = store.GetValue(section, kTexte, "RIEN");
-        slot.link = store.GetValue(section, kLien, "");
-        slot.colourName = store.GetValue(section, kCouleurTexte, "NOIR");
-        slot.comment = store.GetValue(section, kCommentaire, "");
+        ButtonSettings& button = result.buttons[static_cast<std::size_t>(n - 1)];
+        button.label = store.GetValue(section, kTexte, "RIEN");
+        button.link = store.GetValue(section, kLien, "");
+        button.colourName = store.GetValue(section, kCouleurTexte, "NOIR");
+        button.comment = store.GetValue(section, kCommentaire, "");
     }
     // The search comes before the last two switches: the launcher has always read them so.
     result.hideButtonId = FindButtonWithLink(store, configPath, hideLink);
@@ -75,12 +75,12 @@ EditorSwitches ReadEditorSwitches(SettingsStore& store) {
 
 ButtonSettings ReadButtonForEditor(SettingsStore& store, const std::string& section) {
     using namespace config;
-    ButtonSettings slot;
-    slot.label = store.GetValue(section, kTexte, "");
-    slot.link = store.GetValue(section, kLien, "");
-    slot.comment = store.GetValue(section, kCommentaire, "");
-    slot.colourName = store.GetValue(section, kCouleurTexte, "");
-    return slot;
+    ButtonSettings button;
+    button.label = store.GetValue(section, kTexte, "");
+    button.link = store.GetValue(section, kLien, "");
+    button.comment = store.GetValue(section, kCommentaire, "");
+    button.colourName = store.GetValue(section, kCouleurTexte, "");
+    return button;
 }
 
 }  // namespace quivlane

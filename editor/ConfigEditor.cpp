@@ -148,11 +148,12 @@ bool ConfigEditor::SelectButton(const std::string& entry) {
     }
     currentSection_ = section;
 
-    const ButtonSettings slot = ReadButtonForEditor(store_, currentSection_);
-    view_.SetLabel(FirstCharacters(slot.label, kFieldLabelLimit));
-    view_.SetLink(FirstCharacters(slot.link, kFieldTextLimit));
-    view_.SetComment(FirstCharacters(slot.comment, kFieldTextLimit));
-    const ColourChoice colour = ColourFromName(FirstCharacters(slot.colourName, kFieldColourLimit));
+    const ButtonSettings button = ReadButtonForEditor(store_, currentSection_);
+    view_.SetLabel(FirstCharacters(button.label, kFieldLabelLimit));
+    view_.SetLink(FirstCharacters(button.link, kFieldTextLimit));
+    view_.SetComment(FirstCharacters(button.comment, kFieldTextLimit));
+    const ColourChoice colour =
+        ColourFromName(FirstCharacters(button.colourName, kFieldColourLimit));
     if (colour != ColourChoice::None) {
         colourChoice_ = colour;
         view_.ShowColourChoice(colourChoice_);

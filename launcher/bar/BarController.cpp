@@ -53,7 +53,7 @@ void BarController::StartUp(const std::string& configPath) {
     const LauncherConfig file =
         ReadLauncherConfig(settings_, configPath_, std::string(kHideKeyword));
     switches_ = file.settings;
-    slots_ = file.buttons;
+    buttons_ = file.buttons;
 
     for (ButtonAlarm& alarm : alarms_) {
         alarm.rung = false;
@@ -61,15 +61,15 @@ void BarController::StartUp(const std::string& configPath) {
 
     for (int index = 0; index < kButtonCount; ++index) {
         const int id = kFirstButtonId + index;
-        const ButtonSettings& slot = slots_[index];
-        alarms_[index].time = LinkFormats::AlarmTime(slot.link);
-        SetCaption(index, slot.label);
-        view_.SetButtonCaptionColour(id, CaptionColour(slot.colourName));
+        const ButtonSettings& button = buttons_[index];
+        alarms_[index].time = LinkFormats::AlarmTime(button.link);
+        SetCaption(index, button.label);
+        view_.SetButtonCaptionColour(id, CaptionColour(button.colourName));
         if (!alarms_[index].time.empty()) {
             SetCaption(index, "ALRM " + Replaced(alarms_[index].time, ';', ':'));
         }
-        if (switches_.tooltipsOn && !slot.comment.empty() && features_.tooltips != nullptr) {
-            features_.tooltips->AddTool(id, "<h1>" + slot.comment + "</h1>");
+        if (switches_.tooltipsOn && !button.comment.empty() && features_.tooltips != nullptr) {
+            features_.tooltips->AddTool(id, "<h1>" + button.comment + "</h1>");
         }
     }
 
@@ -111,8 +111,8 @@ void BarController::OnButtonClicked(int id) {
     lastClickedId_ = id;
     view_.StopDisplayScroll();
 
-    const ButtonSettings& slot = slots_[index];
-    if (slot.link.empty() || slot.label.empty()) {
+    const ButtonSettings& button = buttons_[index];
+    if (button.link.empty() || button.label.empty()) {
         if (switches_.soundOn) {
             ports_.sound.Beep(100, 150);
         }
@@ -132,8 +132,8 @@ void BarController::OnButtonClicked(int id) {
         view_.StopTimer(kTickTimerId);
     }
 
-    // Copied: the alarm dialog's answer may change the slot while we still need the link.
-    const std::string link = slot.link;
+    // Copied: the alarm dialog's answer may rewrite the button while we still need the link.
+    const std::string link = button.link;
     const bool isMp3 = LinkFormats::IsMp3Link(link);
     const bool isAlarm = LinkFormats::IsAlarmLink(link);
 
@@ -281,7 +281,7 @@ void BarController::Tick() {
                 const std::string message = "ALARME ; " + Replaced(alarm.time, ':', ';');
                 if (alarmWatcher_) {
                     const auto index = static_cast<std::size_t>(&alarm - alarms_.data());
-                    alarmWatcher_(kFirstButtonId + static_cast<int>(index), slots_[index].label,
+                    alarmWatcher_(kFirstButtonId + static_cast<int>(index), buttons_[index].label,
                                   message);
                 }
                 ShowMessage(message);
@@ -394,7 +394,7 @@ void BarController::ReleaseOnClose() {
     if (features_.players != nullptr) {
         features_.players->ReleaseAll(players_);
     }
-    slots_.fill(ButtonSettings{});
+    buttons_.fill(ButtonSettings{});
     ReleaseTray();
     // Timers may still deliver an event before the loop ends; the slots are gone by then.
     closed_ = true;

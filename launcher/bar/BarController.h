@@ -71,7 +71,7 @@ class BarController {
     // The click's routing rule: true when the link belongs to the desktop shell.
     static bool GoesToShell(const std::string& link);
 
-    const ButtonSettings& Slot(int index) const { return slots_.at(index); }
+    const ButtonSettings& Button(int index) const { return buttons_.at(index); }
     const ButtonAlarm& Alarm(int index) const { return alarms_.at(index); }
     const std::string& Caption(int index) const { return captions_.at(index); }
     const std::string& ConfigPath() const { return configPath_; }
@@ -101,7 +101,7 @@ class BarController {
     AlarmWatcher alarmWatcher_;
 
     std::string configPath_;
-    std::array<ButtonSettings, kButtonCount> slots_{};
+    std::array<ButtonSettings, kButtonCount> buttons_{};
     std::array<ButtonAlarm, kButtonCount> alarms_{};
     std::array<std::string, kButtonCount> captions_{};
     LauncherSettings switches_;

@@ -51,7 +51,7 @@ TEST_F(BarStartUpTest, MissingButtonRecordFallsBackToRien) {
     }
     Start();
     EXPECT_EQ(view.captions[1004], "RIEN");
-    EXPECT_EQ(bar.Slot(4).link, "");
+    EXPECT_EQ(bar.Button(4).link, "");
     EXPECT_EQ(view.captionColours[1004], kBlack);
     EXPECT_EQ(view.captions[1005], "B6");
     EXPECT_EQ(view.captionColours[1005], (Rgb{255, 0, 0}));
